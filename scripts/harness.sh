@@ -1,0 +1,65 @@
+# Sourced by test.sh and run.sh: a private network namespace check, an Xvfb display of our
+# own and a private Wine prefix that runs every program in a virtual desktop. Everything
+# started here is recorded and stopped by harness_stop, by process id.
+
+harness_pids=()
+
+# Re-executes the calling script inside a private network namespace with only loopback.
+harness_enter_netns() {
+  if [[ -z "${KORVALE_NETNS:-}" ]]; then
+    exec unshare --net env KORVALE_NETNS=1 "$@"
+  fi
+  ip link set lo up
+  local links
+  links=$(ip -o link show | awk -F': ' '{print $2}')
+  if [[ "$links" != "lo" ]]; then
+    echo "harness: interfaces other than lo are present: $links" >&2
+    exit 1
+  fi
+}
+
+harness_start_display() {
+  local n=90
+  while [[ -e /tmp/.X11-unix/X$n || -e /tmp/.X$n-lock ]]; do n=$((n + 1)); done
+  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  harness_pids+=($!)
+  export DISPLAY=":$n"
+  for _ in $(seq 50); do
+    [[ -e /tmp/.X11-unix/X$n ]] && return 0
+    sleep 0.1
+  done
+  echo "harness: Xvfb did not start on $DISPLAY" >&2
+  return 1
+}
+
+# Creates the prefix once; later runs reuse it. The registry keys put every program of the
+# prefix in a 1280x1024 virtual desktop with a taskbar and a notification area.
+harness_prepare_prefix() {
+  export WINEPREFIX=$1
+  export WINEDEBUG=-all
+  export WINEDLLOVERRIDES="mscoree,mshtml="
+  if [[ ! -f "$WINEPREFIX/.korvale-ready" ]]; then
+    rm -rf "$WINEPREFIX"
+    mkdir -p "$(dirname "$WINEPREFIX")"
+    wineboot -i >/dev/null 2>&1
+    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024 /f >/dev/null 2>&1
+    wineserver -w
+    touch "$WINEPREFIX/.korvale-ready"
+  fi
+  # A persistent server keeps the start of every test process short.
+  wineserver -p
+  harness_wine_started=1
+}
+
+harness_stop() {
+  if [[ -n "${harness_wine_started:-}" ]]; then
+    wineserver -k 2>/dev/null || true
+    wineserver -w 2>/dev/null || true
+  fi
+  local pid
+  for pid in "${harness_pids[@]}"; do
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+  done
+}

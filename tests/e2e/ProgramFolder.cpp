@@ -1,0 +1,123 @@
+#include "tests/e2e/ProgramFolder.h"
+
+#include <winsock2.h>
+
+#include <sstream>
+#include <stdexcept>
+
+namespace korvale::testing {
+
+ChildProcess::ChildProcess(ChildProcess&& other) noexcept : info_(other.info_) {
+  other.info_ = {};
+}
+
+ChildProcess::~ChildProcess() {
+  if (!info_.hProcess) return;
+  if (Running()) {
+    TerminateProcess(info_.hProcess, 1);
+    WaitForSingleObject(info_.hProcess, 5000);
+  }
+  CloseHandle(info_.hThread);
+  CloseHandle(info_.hProcess);
+}
+
+bool ChildProcess::Running() const {
+  return WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+DWORD ChildProcess::WaitForExit(std::chrono::milliseconds timeout) const {
+  WaitFor([&] { return !Running(); }, timeout);
+  DWORD code = STILL_ACTIVE;
+  GetExitCodeProcess(info_.hProcess, &code);
+  return code;
+}
+
+void ProgramFolder::WriteSettings(const std::array<int, 3>& ports,
+                                  const std::string& general) const {
+  static const char* const sections[] = {"LoginServer", "CharServer", "MapServer"};
+  std::ostringstream ini;
+  for (int i = 0; i < 3; ++i) {
+    ini << "[" << sections[i] << "]\r\nAddress=127.0.0.1\r\nPort=" << ports[i]
+        << "\r\nChecked=1\r\n";
+  }
+  ini << "[General]\r\n" << general;
+  Write("korvale.ini", ini.str());
+}
+
+namespace {
+
+void CopyBeside(const std::string& from, const std::string& to) {
+  const std::string source = ExecutableFolder() + "\\" + from;
+  if (!CopyFileA(source.c_str(), to.c_str(), FALSE)) {
+    throw std::runtime_error("cannot copy " + source + " to " + to);
+  }
+}
+
+}  // namespace
+
+void ProgramFolder::AddServers() const {
+  for (const char* name : {"auth-node.exe", "realm-node.exe", "world-node.exe"}) {
+    CopyBeside("test-server.exe", File(name));
+  }
+}
+
+void ProgramFolder::AddManager() const { CopyBeside("korvale.exe", File("korvale.exe")); }
+
+ChildProcess ProgramFolder::Start(const std::string& exe, const std::string& arguments) const {
+  std::string commandLine = "\"" + File(exe) + "\"";
+  if (!arguments.empty()) commandLine += " " + arguments;
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION info{};
+  if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      Path().c_str(), &startup, &info)) {
+    throw std::runtime_error("cannot start " + commandLine);
+  }
+  return ChildProcess(info);
+}
+
+bool TryConnect(int port) {
+  WSADATA wsa;
+  WSAStartup(MAKEWORD(2, 2), &wsa);
+  SOCKET s = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+  sockaddr_in address{};
+  address.sin_family = AF_INET;
+  address.sin_port = htons(static_cast<u_short>(port));
+  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  const bool connected =
+      connect(s, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+  closesocket(s);
+  WSACleanup();
+  return connected;
+}
+
+namespace {
+
+struct WindowSearch {
+  DWORD processId;
+  HWND found;
+};
+
+BOOL CALLBACK MatchOwner(HWND window, LPARAM param) {
+  auto* search = reinterpret_cast<WindowSearch*>(param);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (owner != search->processId) return TRUE;
+  search->found = window;
+  return FALSE;
+}
+
+}  // namespace
+
+HWND WaitForProcessWindow(DWORD processId, std::chrono::milliseconds timeout) {
+  WindowSearch search{processId, nullptr};
+  WaitFor(
+      [&] {
+        EnumWindows(MatchOwner, reinterpret_cast<LPARAM>(&search));
+        return search.found != nullptr;
+      },
+      timeout);
+  return search.found;
+}
+
+}  // namespace korvale::testing

@@ -1,0 +1,147 @@
+#include "tests/support/WinTestSupport.h"
+
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+#include <thread>
+
+namespace korvale::testing {
+
+GuiObjectCounts CountGuiObjects() {
+  HANDLE self = GetCurrentProcess();
+  return {GetGuiResources(self, GR_GDIOBJECTS), GetGuiResources(self, GR_USEROBJECTS)};
+}
+
+void PumpFor(std::chrono::milliseconds duration) {
+  WaitFor([] { return false; }, duration);
+}
+
+bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
+  const auto deadline = std::chrono::steady_clock::now() + timeout;
+  for (;;) {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&msg);
+      DispatchMessageA(&msg);
+    }
+    if (condition()) return true;
+    if (std::chrono::steady_clock::now() >= deadline) return false;
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+  }
+}
+
+namespace {
+
+PixelBuffer CaptureRect(HDC source, int x, int y, int width, int height) {
+  PixelBuffer buffer;
+  if (width <= 0 || height <= 0) return buffer;
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  HDC memory = CreateCompatibleDC(source);
+  HBITMAP dib = CreateDIBSection(source, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(memory, dib);
+  BitBlt(memory, 0, 0, width, height, source, x, y, SRCCOPY);
+  GdiFlush();
+  buffer.width = width;
+  buffer.height = height;
+  const auto* pixels = static_cast<const std::uint32_t*>(bits);
+  buffer.pixels.assign(pixels, pixels + static_cast<size_t>(width) * height);
+  for (auto& p : buffer.pixels) p &= 0x00FFFFFF;
+  SelectObject(memory, old);
+  DeleteObject(dib);
+  DeleteDC(memory);
+  return buffer;
+}
+
+}  // namespace
+
+PixelBuffer CaptureWindow(HWND window, bool client) {
+  RECT r{};
+  if (client) {
+    GetClientRect(window, &r);
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&r), 2);
+  } else {
+    GetWindowRect(window, &r);
+  }
+  HDC screen = GetDC(nullptr);
+  PixelBuffer buffer = CaptureRect(screen, r.left, r.top, r.right - r.left, r.bottom - r.top);
+  ReleaseDC(nullptr, screen);
+  return buffer;
+}
+
+PixelBuffer CaptureScreen() {
+  HDC screen = GetDC(nullptr);
+  PixelBuffer buffer =
+      CaptureRect(screen, 0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+  ReleaseDC(nullptr, screen);
+  return buffer;
+}
+
+TempFolder::TempFolder(const std::string& prefix) {
+  char base[MAX_PATH] = {};
+  GetTempPathA(MAX_PATH, base);
+  static unsigned counter = 0;
+  for (;;) {
+    std::ostringstream name;
+    name << base << prefix << "-" << GetCurrentProcessId() << "-" << ++counter;
+    if (CreateDirectoryA(name.str().c_str(), nullptr)) {
+      path_ = name.str();
+      return;
+    }
+    if (GetLastError() != ERROR_ALREADY_EXISTS) throw std::runtime_error("cannot make " + name.str());
+  }
+}
+
+namespace {
+
+void RemoveTree(const std::string& path) {
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA((path + "\\*").c_str(), &found);
+  if (search != INVALID_HANDLE_VALUE) {
+    do {
+      const std::string name = found.cFileName;
+      if (name == "." || name == "..") continue;
+      const std::string child = path + "\\" + name;
+      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+        RemoveTree(child);
+      } else {
+        SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileA(child.c_str());
+      }
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+  }
+  RemoveDirectoryA(path.c_str());
+}
+
+}  // namespace
+
+TempFolder::~TempFolder() { RemoveTree(path_); }
+
+void TempFolder::Write(const std::string& name, const std::string& content) const {
+  std::ofstream out(File(name), std::ios::binary | std::ios::trunc);
+  out << content;
+  if (!out) throw std::runtime_error("cannot write " + File(name));
+}
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream content;
+  content << in.rdbuf();
+  return content.str();
+}
+
+std::string ExecutableFolder() {
+  char path[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string folder = path;
+  return folder.substr(0, folder.find_last_of('\\'));
+}
+
+}  // namespace korvale::testing

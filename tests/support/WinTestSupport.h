@@ -1,0 +1,63 @@
+#pragma once
+
+// Helpers shared by the Windows and end-to-end tests.
+#include <windows.h>
+
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace korvale::testing {
+
+// GDI and USER objects the process holds now; compare before and after to prove no leak.
+struct GuiObjectCounts {
+  DWORD gdi = 0;
+  DWORD user = 0;
+  bool operator==(const GuiObjectCounts&) const = default;
+};
+GuiObjectCounts CountGuiObjects();
+
+// Pumps this thread's messages until the condition holds or the time runs out; returns
+// whether it held.
+bool WaitFor(const std::function<bool()>& condition,
+             std::chrono::milliseconds timeout = std::chrono::seconds(10));
+
+// Pumps messages for the given time.
+void PumpFor(std::chrono::milliseconds duration);
+
+// A 32-bit top-down pixel buffer, 0x00RRGGBB per pixel.
+struct PixelBuffer {
+  int width = 0;
+  int height = 0;
+  std::vector<std::uint32_t> pixels;
+  std::uint32_t At(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
+};
+
+// What the window shows (client area with client = true, else the whole window), read from
+// the screen; the window must be visible and on top.
+PixelBuffer CaptureWindow(HWND window, bool client = true);
+PixelBuffer CaptureScreen();
+
+// A fresh folder under the temporary directory, removed with everything in it at the end.
+class TempFolder {
+ public:
+  explicit TempFolder(const std::string& prefix = "korvale");
+  ~TempFolder();
+  TempFolder(const TempFolder&) = delete;
+  TempFolder& operator=(const TempFolder&) = delete;
+  const std::string& Path() const { return path_; }
+  std::string File(const std::string& name) const { return path_ + "\\" + name; }
+  void Write(const std::string& name, const std::string& content) const;
+
+ private:
+  std::string path_;
+};
+
+std::string ReadFile(const std::string& path);
+
+// The folder of the running test executable.
+std::string ExecutableFolder();
+
+}  // namespace korvale::testing
