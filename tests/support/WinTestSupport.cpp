@@ -62,16 +62,18 @@ PixelBuffer CaptureRect(HDC source, int x, int y, int width, int height) {
 }  // namespace
 
 PixelBuffer CaptureWindow(HWND window, bool client) {
+  // Reading the window's own DC gives what was drawn into it; under Wine the screen DC of a
+  // virtual desktop does not include the windows on it.
   RECT r{};
   if (client) {
     GetClientRect(window, &r);
-    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&r), 2);
   } else {
     GetWindowRect(window, &r);
+    OffsetRect(&r, -r.left, -r.top);
   }
-  HDC screen = GetDC(nullptr);
-  PixelBuffer buffer = CaptureRect(screen, r.left, r.top, r.right - r.left, r.bottom - r.top);
-  ReleaseDC(nullptr, screen);
+  HDC dc = client ? GetDC(window) : GetWindowDC(window);
+  PixelBuffer buffer = CaptureRect(dc, 0, 0, r.right, r.bottom);
+  ReleaseDC(window, dc);
   return buffer;
 }
 

@@ -35,8 +35,7 @@ struct PixelBuffer {
   std::uint32_t At(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
 };
 
-// What the window shows (client area with client = true, else the whole window), read from
-// the screen; the window must be visible and on top.
+// What the window shows: its client area with client = true, else the whole window.
 PixelBuffer CaptureWindow(HWND window, bool client = true);
 PixelBuffer CaptureScreen();
 
