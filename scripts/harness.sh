@@ -3,6 +3,7 @@
 # started here is recorded and stopped by harness_stop, by process id.
 
 harness_pids=()
+trap 'echo "harness: failed: $BASH_COMMAND (line $LINENO of ${BASH_SOURCE[0]})" >&2' ERR
 
 # Re-executes the calling script inside a private network namespace with only loopback.
 harness_enter_netns() {
@@ -47,8 +48,9 @@ harness_prepare_prefix() {
     wineserver -w
     touch "$WINEPREFIX/.korvale-ready"
   fi
-  # A persistent server keeps the start of every test process short.
-  wineserver -p
+  # A persistent server keeps the start of every test process short; one that is running
+  # for this prefix already serves as well.
+  wineserver -p 2>/dev/null || true
   harness_wine_started=1
 }
 
