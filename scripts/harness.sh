@@ -34,19 +34,23 @@ harness_start_display() {
 }
 
 # Creates the prefix once; later runs reuse it. The registry keys put every program of the
-# prefix in a 1280x1024 virtual desktop with a taskbar and a notification area.
+# prefix in a 1280x1024 virtual desktop with a taskbar and a notification area. Wine's own
+# fonts (Marlett draws the caption buttons) are copied in, since this build does not find
+# them where the distribution puts them.
 harness_prepare_prefix() {
   export WINEPREFIX=$1
   export WINEDEBUG=-all
   export WINEDLLOVERRIDES="mscoree,mshtml="
-  if [[ ! -f "$WINEPREFIX/.korvale-ready" ]]; then
+  if [[ ! -f "$WINEPREFIX/.korvale-ready-2" ]]; then
     rm -rf "$WINEPREFIX"
     mkdir -p "$(dirname "$WINEPREFIX")"
     wineboot -i >/dev/null 2>&1
     wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
     wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024 /f >/dev/null 2>&1
+    wine reg add 'HKCU\Software\Wine\Explorer\Desktops\Default' /v EnableShell /t REG_DWORD /d 1 /f >/dev/null 2>&1
+    cp -n /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
     wineserver -w
-    touch "$WINEPREFIX/.korvale-ready"
+    touch "$WINEPREFIX/.korvale-ready-2"
   fi
   # A persistent server keeps the start of every test process short; one that is running
   # for this prefix already serves as well.
