@@ -1,11 +1,29 @@
 #include "tests/support/WinTestSupport.h"
 
+#include <cstdio>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
 #include <thread>
 
 namespace korvale::testing {
+
+namespace {
+
+// A crash in a test process ends it at once with its exception code, instead of waiting
+// for a debugger that nobody attends.
+LONG WINAPI EndOnCrash(EXCEPTION_POINTERS* info) {
+  std::fprintf(stderr, "crash: exception 0x%08lx at %p\n",
+               static_cast<unsigned long>(info->ExceptionRecord->ExceptionCode),
+               info->ExceptionRecord->ExceptionAddress);
+  std::fflush(stderr);
+  TerminateProcess(GetCurrentProcess(), 3);
+  return EXCEPTION_EXECUTE_HANDLER;
+}
+
+const bool crashFilterInstalled = (SetUnhandledExceptionFilter(EndOnCrash), true);
+
+}  // namespace
 
 GuiObjectCounts CountGuiObjects() {
   HANDLE self = GetCurrentProcess();

@@ -1,0 +1,71 @@
+#include "toolkit/IniFile.h"
+
+#include <gtest/gtest.h>
+
+#include "toolkit/Exception.h"
+#include "tests/support/WinTestSupport.h"
+
+namespace korvale::testing {
+namespace {
+
+TEST(IniFile, ReadsValuesWithTheirDefaults) {
+  TempFolder folder;
+  folder.Write("k.ini",
+               "[LoginServer]\r\nAddress=\r\nPort=0x1AF4\r\nChecked=0\r\n"
+               "[CharServer]\r\nPort=abc\r\nChecked=7\r\n[General]\r\nRate=3000\r\n");
+  TIniFile ini(folder.File("k.ini"));
+  EXPECT_EQ(ini.ReadString("LoginServer", "Address", "192.168.0.2"), "");
+  EXPECT_EQ(ini.ReadString("CharServer", "Address", "192.168.0.2"), "192.168.0.2");
+  EXPECT_EQ(ini.ReadInteger("LoginServer", "Port", 1), 6900);
+  EXPECT_EQ(ini.ReadInteger("CharServer", "Port", 6121), 6121);
+  EXPECT_EQ(ini.ReadInteger("General", "Rate", 5000), 3000);
+  EXPECT_FALSE(ini.ReadBool("LoginServer", "Checked", true));
+  EXPECT_TRUE(ini.ReadBool("CharServer", "Checked", false));
+  EXPECT_TRUE(ini.ReadBool("MapServer", "Checked", true));
+  EXPECT_TRUE(ini.ValueExists("LoginServer", "Address"));
+  EXPECT_FALSE(ini.ValueExists("CharServer", "Address"));
+  EXPECT_EQ(ini.ReadSections(), (std::vector<std::string>{"LoginServer", "CharServer", "General"}));
+  EXPECT_EQ(ini.ReadSection("LoginServer"),
+            (std::vector<std::string>{"Address", "Port", "Checked"}));
+}
+
+TEST(IniFile, WritesKeepOtherContentAndReadBack) {
+  TempFolder folder;
+  folder.Write("k.ini", "; kept\r\n[General]\r\nOther=x\r\n");
+  TIniFile ini(folder.File("k.ini"));
+  ini.WriteInteger("General", "Rate", 20000);
+  ini.WriteBool("General", "Logging", false);
+  ini.WriteString("MapServer", "Address", "127.0.0.1");
+  EXPECT_EQ(ini.ReadInteger("General", "Rate", 0), 20000);
+  EXPECT_EQ(ini.ReadString("General", "Logging", ""), "0");
+  EXPECT_EQ(ini.ReadString("General", "Other", ""), "x");
+  EXPECT_EQ(ini.ReadString("MapServer", "Address", ""), "127.0.0.1");
+  EXPECT_NE(ReadFile(folder.File("k.ini")).find("; kept"), std::string::npos);
+  ini.DeleteKey("General", "Other");
+  EXPECT_FALSE(ini.ValueExists("General", "Other"));
+}
+
+TEST(IniFile, UnwritableFileRaisesTheToolkitError) {
+  TempFolder folder;
+  folder.Write("k.ini", "[General]\r\nRate=1000\r\n");
+  const std::string path = folder.File("k.ini");
+  // Held open without sharing, as another program holding the file would; a read-only
+  // attribute does not stop the root user the tests run as.
+  HANDLE held = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  TIniFile ini(path);
+  try {
+    ini.WriteInteger("General", "Rate", 2000);
+    ADD_FAILURE() << "the write was not refused";
+  } catch (const Exception& error) {
+    EXPECT_EQ(error.Message(), "Unable to write to " + path);
+  }
+  CloseHandle(held);
+  EXPECT_EQ(ini.ReadInteger("General", "Rate", 0), 1000);
+
+  TIniFile missingFolder(folder.File("no-such-folder\\k.ini"));
+  EXPECT_THROW(missingFolder.WriteString("General", "Rate", "1"), Exception);
+}
+
+}  // namespace
+}  // namespace korvale::testing
