@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 #include "app/process/ProcessViewer.h"
 #include "app/process/ServerLauncher.h"
@@ -148,6 +150,29 @@ TEST(ProcessViewer, KillByIdKeepsDispatchingWindowMessages) {
   EXPECT_EQ(handled, 1);
   EXPECT_EQ(server.WaitForExit(), 0u);
   DestroyWindow(window);
+}
+
+TEST(ServerPrompts, YesEndsTheRunningLoginServerAndNoLeavesTheCharServer) {
+  ProgramFolder folder("korvale-pv");
+  folder.AddServers();
+  ChildProcess login = folder.Start("auth-node.exe");
+  ChildProcess realm = folder.Start("realm-node.exe");
+  ASSERT_NE(WaitForProcessWindow(login.Id()), nullptr);
+  ASSERT_NE(WaitForProcessWindow(realm.Id()), nullptr);
+  std::vector<std::string> asked;
+  const bool goOn = RunStartUpPrompts([&](const std::string& caption, const std::string& text) {
+    EXPECT_EQ(caption, "Warning");
+    asked.push_back(text);
+    return asked.size() == 1;
+  });
+  EXPECT_FALSE(goOn);
+  ASSERT_EQ(asked.size(), 2u);
+  EXPECT_EQ(asked[0].rfind("Login Server is running", 0), 0u);
+  EXPECT_EQ(login.WaitForExit(), 0u);
+  EXPECT_TRUE(realm.Running());
+
+  KillServersAtClose();
+  EXPECT_EQ(realm.WaitForExit(), 0u);
 }
 
 TEST(ServerLauncher, StartsTheServerFromAFolderWithABlankInItsPath) {
