@@ -82,7 +82,8 @@ void SupervisionModel::Show(ServerId id, Lamp lamp, std::string_view label) {
 
 void SupervisionModel::WriteStatus(ServerId id, StatusEvent event) {
   const LocalDateTime now = services_.Clock.Now();
-  const std::string line = StatusLine(TimeStamp(services_.Clock, now), StatusMessage(Server(id), event));
+  const std::string line =
+      StatusLine(TimeStamp(services_.Clock, now), StatusMessage(Server(id), event));
   services_.Log.SetText(PrependLine(line, services_.Log.Text()));
 }
 

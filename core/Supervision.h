@@ -3,7 +3,11 @@
 // The supervision cycle of the three servers, free of the platform: every decision of the
 // activation switch, the ticks, the probe results and the refresh rate is made here, and
 // every effect goes through the small interfaces below, which the main window implements
-// with its controls, timers and sockets.
+// with its controls, timers and sockets. The window's handlers only forward:
+// Button1Click, Start1Click and ActivateDeactivate1Click to Button1Click;
+// loginservertimerTimer to TimerTick(ServerId::Login) and so on; loginserversocketConnect to
+// SocketConnect; loginserversocketError to SocketError with the error code; ratesliderChange
+// to RateSliderChange with the slider's position.
 #include <array>
 #include <string>
 #include <string_view>
@@ -16,11 +20,12 @@ namespace korvale {
 
 // One non-blocking TCP connection attempt per server. Results come back later through
 // SupervisionModel::SocketConnect and SocketError; for an empty address the error report
-// may run inside StartProbe.
+// may run inside StartProbe, and CloseProbe is then called from inside StartProbe.
 class ProbeSockets {
  public:
   virtual ~ProbeSockets() = default;
-  // Sets address and port on the inactive socket, then activates it.
+  // Sets address (a dotted-quad literal, no name lookup) and port (used as 16 bits) on the
+  // inactive socket, then activates it.
   virtual void StartProbe(ServerId server, const std::string& address, int port) = 0;
   // Closes the connection or gives up a pending attempt; nothing if there is neither.
   virtual void CloseProbe(ServerId server) = 0;

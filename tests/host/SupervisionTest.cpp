@@ -17,7 +17,8 @@ std::string Lamp(const char* colour) { return std::string(kFolder) + "\\" + colo
 
 long Count(const std::vector<std::string>& lines, const std::string& tail) {
   return std::count_if(lines.begin(), lines.end(), [&](const std::string& line) {
-    return line.size() >= tail.size() && line.compare(line.size() - tail.size(), tail.size(), tail) == 0;
+    return line.size() >= tail.size() &&
+           line.compare(line.size() - tail.size(), tail.size(), tail) == 0;
   });
 }
 

@@ -51,8 +51,9 @@ TEST(ProcessViewer, ListsServersByTheirHiddenWindowAndMissesWindowlessOnes) {
   EXPECT_EQ(EntryOf(map.Id()), nullptr);
 
   // Our own windows are listed too, under our own name.
-  const auto self = std::find_if(ProcessList().begin(), ProcessList().end(),
-                                 [](const TProcessInfo& i) { return i.ProcessId == GetCurrentProcessId(); });
+  const auto self =
+      std::find_if(ProcessList().begin(), ProcessList().end(),
+                   [](const TProcessInfo& i) { return i.ProcessId == GetCurrentProcessId(); });
   if (self != ProcessList().end()) {
     EXPECT_EQ(self->ExeName, "KORVALE_WIN_TESTS.EXE");
   }
