@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/e2e/ProgramFolder.h"
+#include "tests/support/ProgramFolder.h"
 
 namespace korvale::testing {
 namespace {

@@ -1,4 +1,4 @@
-#include "tests/e2e/ProgramFolder.h"
+#include "tests/support/ProgramFolder.h"
 
 #include <winsock2.h>
 
@@ -59,6 +59,10 @@ void ProgramFolder::AddServers() const {
   for (const char* name : {"auth-node.exe", "realm-node.exe", "world-node.exe"}) {
     CopyBeside("test-server.exe", File(name));
   }
+}
+
+void ProgramFolder::AddServerAs(const std::string& name) const {
+  CopyBeside("test-server.exe", File(name));
 }
 
 void ProgramFolder::AddManager() const { CopyBeside("korvale.exe", File("korvale.exe")); }

@@ -1,7 +1,7 @@
 #pragma once
 
-// A program folder for end-to-end tests: the manager, stand-in servers under the three server
-// names and a settings file whose addresses are all 127.0.0.1.
+// A program folder for Windows and end-to-end tests: the manager, stand-in servers under the
+// three server names (or any other) and a settings file whose addresses are all 127.0.0.1.
 #include <windows.h>
 
 #include <array>
@@ -32,9 +32,11 @@ class ChildProcess {
 class ProgramFolder : public TempFolder {
  public:
   ProgramFolder() : TempFolder("korvale-e2e") {}
+  explicit ProgramFolder(const std::string& prefix) : TempFolder(prefix) {}
   void WriteSettings(const std::array<int, 3>& ports, const std::string& general = "") const;
   void AddServers() const;   // auth-node.exe, realm-node.exe, world-node.exe
   void AddManager() const;   // korvale.exe
+  void AddServerAs(const std::string& name) const;  // a stand-in under any file name
   ChildProcess Start(const std::string& exe, const std::string& arguments = "") const;
 };
 

@@ -1,0 +1,90 @@
+#include "core/Supervision.h"
+
+#include <utility>
+
+namespace korvale {
+
+SupervisionModel::SupervisionModel(const SupervisionServices& services,
+                                   std::string programFolder)
+    : services_(services),
+      programFolder_(std::move(programFolder)),
+      servers_(MakeManagedServers()) {}
+
+bool SupervisionModel::IsActive() {
+  return services_.Settings.ActivationCaption() == kCaptionDeactivate;
+}
+
+void SupervisionModel::Button1Click() {
+  for (ManagedServer& server : servers_) server.FirstTick = true;
+  if (services_.Settings.ActivationCaption() == kCaptionActivate) {
+    services_.Settings.SetActivationCaption(kCaptionDeactivate);
+    // The first tick of each server comes one interval later; none runs now.
+    for (ServerId id : kServerOrder) {
+      if (services_.Settings.IsServerChecked(id)) services_.Timers.SetTimerEnabled(id, true);
+    }
+    return;
+  }
+  services_.Settings.SetActivationCaption(kCaptionActivate);
+  // Timers and sockets stop before any process is ended: KillExe lets other handlers run.
+  for (ServerId id : kServerOrder) services_.Timers.SetTimerEnabled(id, false);
+  for (ServerId id : kServerOrder) services_.Probes.CloseProbe(id);
+  for (ServerId id : kServerOrder) (void)services_.Processes.KillExe(Server(id).Executable);
+  for (ServerId id : kServerOrder) Show(id, Lamp::Red, kLabelOff);
+}
+
+void SupervisionModel::TimerTick(ServerId id) {
+  const std::string_view exe = Server(id).Executable;
+  if (!services_.Settings.IsServerChecked(id)) {
+    Show(id, Lamp::Red, kLabelOff);
+    if (services_.Processes.IsExeRunning(exe)) (void)services_.Processes.KillExe(exe);
+  } else if (services_.Processes.IsExeRunning(exe)) {
+    services_.Probes.CloseProbe(id);
+    const std::string address = services_.Settings.AddressText(id);
+    const int port = services_.Settings.PortValue(id);
+    services_.Probes.StartProbe(id, address, port);
+  } else {
+    // A failed start is not detected: the next tick finds no process and launches again.
+    services_.Processes.LaunchServer(exe);
+    WriteStatus(id, Row(id).FirstTick ? StatusEvent::Starting : StatusEvent::Restarting);
+    Show(id, Lamp::Yellow, kLabelOff);
+    Row(id).OnlineReported = false;
+  }
+  Row(id).FirstTick = false;
+}
+
+void SupervisionModel::SocketConnect(ServerId id) {
+  if (!Row(id).OnlineReported) {
+    WriteStatus(id, StatusEvent::Online);
+    Row(id).OnlineReported = true;
+  }
+  Show(id, Lamp::Green, kLabelOn);
+  services_.Probes.CloseProbe(id);
+}
+
+void SupervisionModel::SocketError(ServerId id, int& errorCode) {
+  // Every failure takes this path; kind and code are neither shown nor logged.
+  errorCode = 0;
+  Show(id, Lamp::Yellow, kLabelOff);
+  services_.Probes.CloseProbe(id);
+  // The flag stays set: each further failure repeats the line until a launch clears it.
+  if (Row(id).OnlineReported) WriteStatus(id, StatusEvent::Offline);
+}
+
+void SupervisionModel::RateSliderChange(int position) {
+  services_.Display.SetRateLabel(std::to_string(position) + "ms");
+  for (ServerId id : kServerOrder) services_.Timers.SetTimerInterval(id, position);
+}
+
+void SupervisionModel::Show(ServerId id, Lamp lamp, std::string_view label) {
+  services_.Display.ShowLamp(id, LampPath(programFolder_, lamp));
+  services_.Display.SetStatusLabel(id, label);
+}
+
+void SupervisionModel::WriteStatus(ServerId id, StatusEvent event) {
+  const LocalDateTime now = services_.Clock.Now();
+  const std::string line =
+      StatusLine(TimeStamp(services_.Clock, now), StatusMessage(Server(id), event));
+  services_.Log.SetText(PrependLine(line, services_.Log.Text()));
+}
+
+}  // namespace korvale
