@@ -60,7 +60,13 @@ FormValue FormValue::Bytes(std::vector<std::uint8_t> bytes) {
   return v;
 }
 
-bool FormValue::operator==(const FormValue& other) const = default;
+// Written out rather than defaulted: clang 14 crashes on a defaulted comparison of this
+// recursive type.
+bool FormValue::operator==(const FormValue& other) const {
+  return kind == other.kind && integer == other.integer && boolean == other.boolean &&
+         text == other.text && names == other.names && items == other.items &&
+         bytes == other.bytes;
+}
 
 const FormProperty* FormObject::Find(std::string_view propertyName) const {
   for (const FormProperty& p : properties) {
@@ -100,6 +106,14 @@ bool EqualsNoCase(std::string_view a, std::string_view b) {
 
 bool IsBooleanWord(std::string_view name) {
   return EqualsNoCase(name, "true") || EqualsNoCase(name, "false");
+}
+
+bool IsValueName(std::string_view name) {
+  return IsFormIdentifier(name) && !IsBooleanWord(name) && !IsFormKeyword(name);
+}
+
+bool IsObjectName(std::string_view name) {
+  return IsFormIdentifier(name) && !IsFormKeyword(name);
 }
 
 // Thrown inside the reader and the writer only; both turn it into an error text.
@@ -209,8 +223,10 @@ class Reader {
     const std::size_t start = pos_;
     const std::size_t n = U8(what);
     std::string name = Take(n, std::string("a ") + what);
-    const bool valid = std::string_view(what) == "property name" ? IsFormPropertyName(name)
-                                                                 : IsFormIdentifier(name);
+    const std::string_view kind(what);
+    const bool valid = kind == "property name"                               ? IsFormPropertyName(name)
+                       : kind == "class name" || kind == "component name" ? IsObjectName(name)
+                                                                            : IsFormIdentifier(name);
     if (n > 0 && !valid) {
       pos_ = start;
       Fail(std::string("invalid ") + what + " " + Quoted(name));
@@ -271,7 +287,7 @@ class Reader {
       case kTagIdentifier: {
         const std::size_t start = pos_;
         std::string name = ReadName("identifier");
-        if (name.empty() || IsBooleanWord(name)) {
+        if (!IsValueName(name)) {
           pos_ = start;
           Fail("invalid identifier value " + Quoted(name));
         }
@@ -381,8 +397,8 @@ class Writer {
   void WriteObject(const FormObject& object, int depth) {
     Enter(depth);
     path_.Push(object.name.empty() ? object.className : object.name);
-    Name(object.className, "class name", IsFormIdentifier(object.className));
-    Name(object.name, "component name", object.name.empty() || IsFormIdentifier(object.name));
+    Name(object.className, "class name", IsObjectName(object.className));
+    Name(object.name, "component name", object.name.empty() || IsObjectName(object.name));
     WriteProperties(object.properties, depth);
     for (const FormObject& child : object.children) WriteObject(child, depth + 1);
     out_.push_back(kEnd);
@@ -416,7 +432,7 @@ class Writer {
         break;
       case FormValueKind::Identifier:
         out_.push_back(kTagIdentifier);
-        Name(v.text, "identifier", IsFormIdentifier(v.text) && !IsBooleanWord(v.text));
+        Name(v.text, "identifier", IsValueName(v.text));
         break;
       case FormValueKind::Set:
         out_.push_back(kTagSet);
@@ -461,6 +477,10 @@ bool IsFormIdentifier(std::string_view text) {
     if (!IsLetter(c) && !IsDigit(c)) return false;
   }
   return true;
+}
+
+bool IsFormKeyword(std::string_view text) {
+  return EqualsNoCase(text, "object") || EqualsNoCase(text, "end") || EqualsNoCase(text, "item");
 }
 
 bool IsFormPropertyName(std::string_view text) {

@@ -15,8 +15,10 @@
 //   binary      bytes, written by a class's own define-property hook (a skin stream)
 // Names follow identifier rules so that the text form can always spell them: class names
 // and identifiers are [A-Za-z_][A-Za-z0-9_]*, property names are such identifiers joined
-// by dots ("Font.Name"), an identifier value is never True or False (in any case, which
-// the text form reads as a boolean), and every name is at most 255 bytes.
+// by dots ("Font.Name"), and every name is at most 255 bytes. Class names, component
+// names and identifier values are never one of the text form's keywords object, end and
+// item, and an identifier value is never True or False (the text form's booleans); case
+// does not matter in either rule.
 //
 // The binary stream, version 1 (all numbers little-endian):
 //   stream     := "KFRM" u16:version object
@@ -126,6 +128,8 @@ FormReadResult ReadFormStream(const std::uint8_t* data, std::size_t size);
 FormWriteResult WriteFormStream(const FormObject& root);
 
 bool IsFormIdentifier(std::string_view text);
+// object, end or item, in any case.
+bool IsFormKeyword(std::string_view text);
 bool IsFormPropertyName(std::string_view text);
 
 }  // namespace korvale

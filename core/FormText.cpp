@@ -166,6 +166,7 @@ class Lexer {
           value += text_[pos_++];
         }
       } else if (text_[pos_] == '#') {
+        const std::size_t at = pos_;
         ++pos_;
         std::uint32_t code = 0;
         int digits = 0;
@@ -174,8 +175,12 @@ class Lexer {
         while (pos_ < text_.size() && (hex ? HexValue(text_[pos_]) >= 0 : IsDigit(text_[pos_]))) {
           code = code * (hex ? 16 : 10) + static_cast<std::uint32_t>(HexValue(text_[pos_]));
           ++pos_;
-          if (++digits > 4) Fail("character code too long");
+          if (++digits > 4) {
+            pos_ = at;
+            Fail("character code too long");
+          }
         }
+        pos_ = digits == 0 || code > 255 ? at : pos_;
         if (digits == 0) Fail("'#' without a character code");
         if (code > 255) Fail("character code #" + std::to_string(code) + " does not fit in 8 bits");
         value += static_cast<char>(code);
@@ -292,9 +297,11 @@ class Parser {
     ++pos_;
   }
 
-  std::string Identifier(const std::string& what) {
+  std::string Identifier(const std::string& what, bool keywordAllowed = true) {
     const Token& t = Next();
-    if (t.kind != Tok::Ident) Fail(t, "expected " + what + ", found " + Spell(t));
+    if (t.kind != Tok::Ident || (!keywordAllowed && IsFormKeyword(t.text))) {
+      Fail(t, "expected " + what + ", found " + Spell(t));
+    }
     if (t.text.size() > kFormMaxNameLength) {
       Fail(t, what + " longer than " + std::to_string(kFormMaxNameLength) + " characters");
     }
@@ -309,11 +316,11 @@ class Parser {
     const Token& start = Peek();
     CheckDepth(start, depth);
     FormObject object;
-    const std::string first = Identifier("a component name or class name");
+    const std::string first = Identifier("a component name or class name", false);
     if (IsSymbol(Peek(), ':')) {
       ++pos_;
       object.name = first;
-      object.className = Identifier("a class name after ':'");
+      object.className = Identifier("a class name after ':'", false);
     } else {
       object.className = first;
     }
@@ -385,6 +392,7 @@ class Parser {
       case Tok::String:
         return FormValue::Str(StringExpression());
       case Tok::Ident: {
+        if (IsFormKeyword(t.text)) Fail(t, "expected a value, found " + Spell(t));
         ++pos_;
         if (EqualsNoCase(t.text, "true")) return FormValue::Bool(true);
         if (EqualsNoCase(t.text, "false")) return FormValue::Bool(false);
