@@ -351,7 +351,8 @@ class Reader {
 class Writer {
  public:
   std::vector<std::uint8_t> WriteAll(const FormObject& root) {
-    out_.insert(out_.end(), kFormSignature, kFormSignature + 4);
+    out_.reserve(256);
+    for (char c : kFormSignature) out_.push_back(static_cast<std::uint8_t>(c));
     out_.push_back(static_cast<std::uint8_t>(kFormVersion & 0xFF));
     out_.push_back(static_cast<std::uint8_t>(kFormVersion >> 8));
     WriteObject(root, 1);
