@@ -20,16 +20,22 @@ harness_enter_netns() {
 }
 
 harness_start_display() {
-  local n=90
-  while [[ -e /tmp/.X11-unix/X$n || -e /tmp/.X$n-lock ]]; do n=$((n + 1)); done
-  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  # Xvfb picks a free display itself and writes its number, so harnesses started at the
+  # same moment never share one.
+  local numberfile
+  numberfile=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$numberfile" >/dev/null 2>&1 &
   harness_pids+=($!)
-  export DISPLAY=":$n"
-  for _ in $(seq 50); do
-    [[ -e /tmp/.X11-unix/X$n ]] && return 0
+  for _ in $(seq 100); do
+    if [[ -s "$numberfile" ]]; then
+      export DISPLAY=":$(tr -d '[:space:]' <"$numberfile")"
+      rm -f "$numberfile"
+      return 0
+    fi
     sleep 0.1
   done
-  echo "harness: Xvfb did not start on $DISPLAY" >&2
+  rm -f "$numberfile"
+  echo "harness: Xvfb did not start" >&2
   return 1
 }
 
