@@ -180,7 +180,7 @@ class Desktop {
     const int lw = item.Present() ? item.margins.left : 0;
     int width = 0, height = 0;
     for (const Item& it : items) {
-      width = std::max(width, TextWidth(it.text) + TextWidth(it.shortcut) + 26 + lw + 12 + 23 + 16);
+      width = std::max(width, TextWidth(it.text) + (it.shortcut.empty() ? 0 : TextWidth(it.shortcut) + 16) + 16 + 3 + lw + 24);
       height += it.text == "-" ? 8 : 20;
     }
     const int W = width + 6, H = height + 6;
@@ -394,11 +394,11 @@ class Desktop {
     DrawText(canvas_, r.left + 9, r.top + 1, caption, skin_.Col("WindowText", 0));
   }
 
-  void ListBox(PixelRect r, const std::vector<std::string>& lines) {
+  void ListBox(PixelRect r, const std::vector<std::string>& lines, int firstTop = 4) {
     Painter p(canvas_);
     FillRect(canvas_, r, 0xFFFFFF);
     p.FrameRect(r.left, r.top, r.right, r.bottom, shadow_);
-    int y = r.top + 4;
+    int y = r.top + firstTop;
     for (const std::string& line : lines) {
       DrawText(canvas_, r.left + 4, y, line, text_);
       y += 13;
@@ -572,8 +572,8 @@ bool RenderPreview(const std::string& skinFolder, PixelImage& out, std::string& 
   // Controls, positioned in client coordinates.
   const std::vector<std::pair<int, std::string>> states = {{1, "Normal"}, {2, "Pressed"}, {3, "Disabled"}, {4, "Hot"}};
   for (size_t i = 0; i < states.size(); ++i) {
-    const int x = cx + 232 + static_cast<int>(i) * 80;
-    desk.PushButton({x, cy + 12, x + 74, cy + 36}, states[i].first, states[i].second);
+    const int x = cx + 250 + static_cast<int>(i) * 75;
+    desk.PushButton({x, cy + 12, x + 70, cy + 36}, states[i].first, states[i].second);
   }
   desk.Combo({cx + 232, cy + 50, cx + 392, cy + 71}, 1, skin.ini().Get("Colours", "x", "Blue"));
   desk.EditWithUpDown({cx + 404, cy + 50, cx + 472, cy + 71}, "6900");
@@ -598,9 +598,9 @@ bool RenderPreview(const std::string& skinFolder, PixelImage& out, std::string& 
 
   // A list with a header and both scroll bars.
   const PixelRect list{cx + 12, cy + 166, cx + 218, cy + 306};
-  desk.ListBox(list, {"", "Login   127.0.0.1   On", "Char    127.0.0.1   On", "Map     127.0.0.1   Off",
+  desk.ListBox(list, {"Login   127.0.0.1   On", "Char    127.0.0.1   On", "Map     127.0.0.1   Off",
                       "Login   127.0.0.1   On", "Char    127.0.0.1   Off", "Map     127.0.0.1   On",
-                      "Login   127.0.0.1   On", "Char    127.0.0.1   On"});
+                      "Login   127.0.0.1   On", "Char    127.0.0.1   On"}, 24);
   desk.Header({list.left + 1, list.top + 1, list.right - 1 - kBar, list.top + 19},
               {{"Server", 60}, {"Address", 76}, {"State", 50}});
   desk.ScrollBar(list.right - 1 - kBar, list.top + 1, list.Height() - 2 - kBar, true, 18, 40, 3);

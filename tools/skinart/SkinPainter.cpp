@@ -17,14 +17,14 @@ enum State { kNormal, kPressed, kDisabled, kHot };
 Colour TitleRow(const Theme& t, bool active, int y, bool stripes = true) {
   const Colour base = Sample(active ? t.titleActive : t.titleInactive,
                              static_cast<double>(y) / std::max(t.title - 1, 1));
-  if (t.look == Look::Pinstripe && stripes && (y % 2) == 1) return Darker(base, 0.035);
+  if (t.look == Look::Pinstripe && stripes && (y % 2) == 1) return Darker(base, 0.06);
   return base;
 }
 
 Colour SideColour(const Theme& t, bool active, int y) {
   if (t.look == Look::Pinstripe) {
     const Colour base = active ? t.sideActive : t.sideInactive;
-    return (y % 2) == 1 ? Darker(base, 0.035) : base;
+    return (y % 2) == 1 ? Darker(base, 0.06) : base;
   }
   return active ? t.sideActive : t.sideInactive;
 }

@@ -100,7 +100,7 @@ Theme Luna(const std::string& name) {
     t.buttonFace = {{0, 0xFFFFFF}, {0.75, 0xEDEDF1}, {1, 0xCFCFD9}};
     t.focus = 0x9EA3C8;
     t.accent = 0x7C82A4;
-    t.accentLight = 0xE4E4EE;
+    t.accentLight = 0xD2D4E4;
     t.glyph = 0x50506A;
     t.sysButton = 0xD2D2DE;
     t.chunk = 0x7C8CC4;
@@ -112,13 +112,13 @@ Theme Luna(const std::string& name) {
     t.sideActive = 0x8FA85A;
     t.sideInactive = 0xCBD5AA;
     t.titleText = 0xFFFFFF;
-    t.titleTextInactive = 0xF4F6EA;
+    t.titleTextInactive = 0x77875A;
     t.highlight = 0x8A9E5C;
     t.controlEdge = 0x4E612E;
     t.focus = 0xA6B878;
     t.mark = 0x4B7F1E;
     t.accent = 0x84A050;
-    t.accentLight = 0xDCE5BE;
+    t.accentLight = 0xCAD8A2;
     t.glyph = 0x55663A;
     t.sysButton = 0x96B25E;
     t.chunk = 0x86B445;
