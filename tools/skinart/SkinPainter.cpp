@@ -142,9 +142,9 @@ void PaintSurface(const Theme& t, Painter& p, double l, double tp, double r, dou
       if (state == kHot) base = Lighter(base, 0.35);
       if (state == kPressed) base = Darker(base, 0.12);
       if (state == kDisabled) base = Mix(t.face, 0xFFFFFF, 0.4);
-      p.FillShapeVertical(outer, top, bottom, {{0, Lighter(base, 0.55)}, {1, Darker(base, 0.06)}});
-      p.StrokeShape(outer, 1, state == kDisabled ? t.faceShadow : Mix(base, 0xFFFFFF, 0.45));
-      p.StrokeShape(Inset(outer, 0), 0.6, Darker(base, 0.05));
+      p.FillShapeVertical(outer, top, bottom, {{0, Lighter(base, 0.5)}, {0.5, base}, {1, Darker(base, 0.08)}});
+      p.StrokeShape(outer, 1, state == kDisabled ? Mix(t.faceShadow, 0xFFFFFF, 0.3) : Mix(base, t.glyph, 0.4));
+      p.StrokeShape(Inset(outer, 1), 1, Lighter(base, 0.6));
       break;
     }
     case Look::Pinstripe: {
