@@ -230,7 +230,8 @@ class Desktop {
   void CheckBox(int x, int y, bool radio, int frame, const std::string& text) {
     const IniText& ini = skin_.ini();
     const PixelImage image = skin_.Image(ini.Get("Buttons", radio ? "RadioButton" : "CheckButton"));
-    const int frames = ini.GetInt("Buttons", radio ? "RadioButtonFrame" : "CheckButtonFrame", 4);
+    int frames = ini.GetInt("Buttons", radio ? "RadioButtonFrame" : "CheckButtonFrame", 0);
+    if (frames <= 0 && !image.Empty()) frames = std::max(image.width / (image.height < 16 ? 13 : 16), 4);
     if (!image.Empty()) {
       const int fw = image.width / frames;
       const int left = x + (fw <= 14 ? (14 - fw) / 2 : 0);
