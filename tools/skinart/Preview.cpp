@@ -129,7 +129,6 @@ class Desktop {
 
   // Draws the frame and returns the client rectangle in canvas coordinates.
   PixelRect DrawWindow(const Window& win) {
-    const IniText& ini = skin_.ini();
     const Element left = Border("Left"), right = Border("Right"), top = Border("Top"),
                   bottom = Border("Bottom");
     const int L = left.image.width / std::max(left.frames, 1);
@@ -152,11 +151,10 @@ class Desktop {
     border(bottom, {L, H - B, W - R, H}, StripLayout::Stacked);
     border(top, {L, 0, W - R, T}, StripLayout::Stacked);
     PixelRect textRect = TitleText(frame, {L, 0, W - R, T}, win);
-    SysButtons(frame, W, T, R, win, textRect);
+    SysButtons(frame, W, win, textRect);
     if (M > 0) MenuBar(frame, {L, T, W - R, T + M}, win.active);
     // The region leaves out the magenta of the shaped borders.
     BlitTransparent(canvas_, win.x, win.y, frame);
-    (void)ini;
     return {win.x + L, win.y + T + M, win.x + W - R, win.y + H - B};
   }
 
@@ -468,10 +466,8 @@ class Desktop {
     return x;
   }
 
-  void SysButtons(PixelImage& frame, int W, int T, int R, const Window& win, PixelRect textRect) {
+  void SysButtons(PixelImage& frame, int W, const Window& win, PixelRect textRect) {
     const IniText& ini = skin_.ini();
-    (void)T;
-    (void)R;
     for (const std::string& section : ini.Sections()) {
       const std::string upper = Lower(section);
       if (upper.rfind("button", 0) != 0 || upper == "buttons" || upper == "button.radio" ||
@@ -576,7 +572,7 @@ bool RenderPreview(const std::string& skinFolder, PixelImage& out, std::string& 
     const int x = cx + 250 + static_cast<int>(i) * 75;
     desk.PushButton({x, cy + 12, x + 70, cy + 36}, states[i].first, states[i].second);
   }
-  desk.Combo({cx + 232, cy + 50, cx + 392, cy + 71}, 1, skin.ini().Get("Colours", "x", "Blue"));
+  desk.Combo({cx + 232, cy + 50, cx + 392, cy + 71}, 1, "Blue");
   desk.EditWithUpDown({cx + 404, cy + 50, cx + 472, cy + 71}, "6900");
   desk.Combo({cx + 480, cy + 50, cx + 548, cy + 71}, 4, "XP");
 
