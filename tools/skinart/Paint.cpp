@@ -66,6 +66,10 @@ Shape Union(Shape a, Shape b) {
   return [=](double x, double y) { return std::min(a(x, y), b(x, y)); };
 }
 
+Shape Difference(Shape a, Shape b) {
+  return [=](double x, double y) { return std::max(a(x, y), -b(x, y)); };
+}
+
 Shape Inset(Shape shape, double by) {
   return [=](double x, double y) { return shape(x, y) + by; };
 }

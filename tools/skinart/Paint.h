@@ -43,6 +43,7 @@ Shape TopRoundRect(double left, double top, double right, double bottom, double 
 Shape Circle(double cx, double cy, double radius);
 Shape Segment(double x1, double y1, double x2, double y2, double halfWidth);
 Shape Union(Shape a, Shape b);
+Shape Difference(Shape a, Shape b);  // a without b
 Shape Inset(Shape shape, double by);
 
 class Painter {

@@ -409,6 +409,42 @@ class Desktop {
     DrawText(canvas_, x, y, text, grey ? kGreyText : text_);
   }
 
+  // Every title-bar button in its four frames, and the MDI strip over the menu bar.
+  void ButtonSheet(int x, int y) {
+    const IniText& ini = skin_.ini();
+    DrawText(canvas_, x, y, "Title-bar buttons", 0xFFFFFF, true);
+    y += 14;
+    for (const std::string& section : ini.Sections()) {
+      const std::string name = Lower(section);
+      if (name.rfind("button", 0) != 0 || name == "buttons") continue;
+      const PixelImage image = skin_.Image(ini.Get(section, "ButtonImage"));
+      const int frames = ini.GetInt(section, "frame", 0);
+      if (image.Empty() || frames <= 0) continue;
+      const int bw = image.width / frames;
+      for (int f = 1; f <= frames; ++f)
+        StretchFrame(canvas_, {x + (f - 1) * (bw + 4), y, x + (f - 1) * (bw + 4) + bw, y + image.height}, image,
+                     frames, f, true);
+      y += image.height + 4;
+    }
+    const PixelImage mdi = skin_.Image(ini.Get("MDICONTROLS", "Image"));
+    if (mdi.Empty()) return;
+    y += 6;
+    DrawText(canvas_, x, y, "MDI controls", 0xFFFFFF, true);
+    y += 14;
+    const int w = mdi.width / 12;
+    for (int button = 0; button < 3; ++button) {
+      PixelImage band;
+      band.Resize(4 * (w + 4) + 4, mdi.height + 6, skin_.Col("Menubar", face_));
+      const Element bar = MenuBarElement();
+      if (bar.Present())
+        CopyImage(band, 0, 0, ComposeFrame(band.width, band.height, bar.image, 2, 1, StripLayout::Stacked, bar.margins, false));
+      for (int f = 0; f < 4; ++f)
+        StretchFrame(band, {4 + f * (w + 4), 3, 4 + f * (w + 4) + w, 3 + mdi.height}, mdi, 12, button * 4 + f + 1, true);
+      CopyImage(canvas_, x, y, band);
+      y += band.height + 2;
+    }
+  }
+
   Colour face() const { return face_; }
 
  private:
@@ -613,6 +649,8 @@ bool RenderPreview(const std::string& skinFolder, PixelImage& out, std::string& 
 
   const int menuX = wx + (c.left - wx) + desk.MenuBarItemLeft(0);
   desk.DropDown(menuX, c.top);
+
+  desk.ButtonSheet(16, 200);
 
   const std::string name = fs::path(skinFolder).filename().string() + " skin";
   DrawText(out, 760 - TextWidth(name, true) - 10, 520 - 14, name, 0xFFFFFF, true);

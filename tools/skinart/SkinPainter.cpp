@@ -78,10 +78,16 @@ void DrawGlyph(Painter& p, Glyph glyph, double cx, double cy, double s, Colour c
       const double d = std::round(s * 0.55);
       const double l = std::round(cx - s), tp = std::round(cy - s);
       const double r = std::round(cx + s), b = std::round(cy + s);
-      p.StrokeShape(RoundRect(l + d, tp, r, b - d, 0), 1, colour);
-      p.FillShape(RoundRect(l + d, tp, r, tp + 2, 0), colour);
-      p.FillShape(RoundRect(l, tp + d, r - d, b, 0), p.image().At(0, 0));
-      p.StrokeShape(RoundRect(l, tp + d, r - d, b, 0), 1, colour);
+      // The back window shows only where the front one does not cover it.
+      const Shape front = RoundRect(l, tp + d, r - d, b, 0);
+      const Shape back = RoundRect(l + d, tp, r, b - d, 0);
+      const Shape backRing = [=](double x, double y) {
+        const double e = back(x, y);
+        return std::max(std::max(e, -e - 1), -front(x, y));
+      };
+      p.FillShape(backRing, colour);
+      p.FillShape(Difference(RoundRect(l + d, tp, r, tp + 2, 0), front), colour);
+      p.StrokeShape(front, 1, colour);
       p.FillShape(RoundRect(l, tp + d, r - d, tp + d + 2, 0), colour);
       break;
     }
@@ -406,8 +412,6 @@ PixelImage PaintMdiStrip(const Theme& t) {
       Painter p(img);
       PaintSurface(t, p, 0.5, 0.5, w - 0.5, h - 0.5, state, 2);
       const Colour g = SurfaceGlyph(t, state);
-      Colour back = img.At(w / 2, 2);
-      img.Set(0, 0, back);
       DrawGlyph(p, glyph, w / 2.0, h / 2.0, 3, g, 0.8);
       p.CutOutside(RoundRect(0.5, 0.5, w - 0.5, h - 0.5, 2), 0, 0, w, h);
       frames.push_back(img);
