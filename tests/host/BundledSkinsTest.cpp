@@ -36,7 +36,9 @@ std::vector<unsigned char> Bytes(const fs::path& path) {
 
 struct BmpInfo {
   int width = 0, height = 0, bits = 0;
-  std::uint32_t topLeft = 0;  // 24-bit pictures only
+  std::uint32_t topLeft = 0;            // 24-bit pictures only
+  std::vector<std::uint32_t> pixels;    // 24-bit pictures only, top-down rows
+  std::uint32_t At(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
 };
 
 std::uint32_t Le32(const std::vector<unsigned char>& b, size_t at) {
@@ -54,8 +56,14 @@ std::optional<BmpInfo> ReadBmp(const fs::path& path) {
   const size_t offset = Le32(b, 10);
   if (b.size() < offset + stride * static_cast<size_t>(info.height)) return std::nullopt;
   if (info.bits == 24) {
-    const size_t top = offset + stride * static_cast<size_t>(info.height - 1);
-    info.topLeft = b[top] | (b[top + 1] << 8) | (b[top + 2] << 16);
+    for (int y = 0; y < info.height; ++y) {
+      const size_t row = offset + stride * static_cast<size_t>(info.height - 1 - y);
+      for (int x = 0; x < info.width; ++x) {
+        const size_t p = row + static_cast<size_t>(x) * 3;
+        info.pixels.push_back(b[p] | (b[p + 1] << 8) | (b[p + 2] << 16));
+      }
+    }
+    info.topLeft = info.pixels.front();
   }
   return info;
 }
@@ -269,6 +277,54 @@ TEST_P(BundledSkin, ControlElementsHaveTheirFrames) {
   const BmpInfo arrows = Image("Scrollbar", "Image", 23, false);
   EXPECT_EQ(arrows.height, 16);
   EXPECT_EQ(arrows.width / 23, 16);
+}
+
+// Frames (1-based) of a side-by-side strip that hold the same pixels.
+bool SameFrames(const BmpInfo& image, int frames, int a, int b) {
+  const int fw = image.width / frames;
+  for (int y = 0; y < image.height; ++y)
+    for (int x = 0; x < fw; ++x)
+      if (image.At((a - 1) * fw + x, y) != image.At((b - 1) * fw + x, y)) return false;
+  return true;
+}
+
+TEST_P(BundledSkin, StatesThatTheUserMustTellApartLookDifferent) {
+  struct Pair {
+    const char* section;
+    const char* key;
+    int frames;
+    int a, b;
+  };
+  const std::vector<Pair> pairs = {
+      {"Buttons", "Bitmap", 5, 1, 2},        {"Buttons", "Bitmap", 5, 1, 3},
+      {"Buttons", "Bitmap", 5, 1, 4},        {"Buttons", "CheckButton", 4, 1, 2},
+      {"Buttons", "CheckButton", 4, 2, 4},   {"Buttons", "RadioButton", 4, 1, 2},
+      {"Buttons", "RadioButton", 4, 2, 4},   {"Tabs", "Image", 5, 1, 2},
+      {"MenuItem", "Image", 5, 1, 4},        {"ComboButton", "Image", 4, 1, 2},
+      {"Scrollbar", "Image", 23, 1, 2},      {"Scrollbar", "Image", 23, 1, 5},
+      {"Scrollbar", "Image", 23, 9, 13},     {"Scrollbar", "Image", 23, 1, 9},
+      {"HorzScrollThumb", "Image", 3, 1, 2}, {"UpDown.Vert", "Image", 8, 1, 2},
+      {"UpDown.Vert", "GlyphImage", 8, 1, 3}, {"ExtraImages", "Image", 5, 1, 5},
+      {"MDICONTROLS", "Image", 12, 1, 5},    {"MDICONTROLS", "Image", 12, 5, 9},
+  };
+  for (const Pair& pair : pairs) {
+    const auto image = ReadBmp(folder_ / FileName(ini_->Get(pair.section, pair.key)));
+    ASSERT_TRUE(image) << pair.section;
+    EXPECT_FALSE(SameFrames(*image, pair.frames, pair.a, pair.b))
+        << "[" << pair.section << "] " << pair.key << " frames " << pair.a << " and " << pair.b;
+  }
+  for (const std::string& section : ini_->sections) {
+    if (section.rfind("button", 0) != 0 || section == "buttons" || ini_->Int(section, "Action", 0) == 3) continue;
+    const auto image = ReadBmp(folder_ / FileName(ini_->Get(section, "ButtonImage")));
+    ASSERT_TRUE(image) << section;
+    EXPECT_FALSE(SameFrames(*image, 4, 1, 3)) << section << ": hot like normal";
+    EXPECT_FALSE(SameFrames(*image, 4, 1, 4)) << section << ": inactive like active";
+  }
+  // The title band's two frames: active above inactive.
+  const auto top = ReadBmp(folder_ / FileName(ini_->Get("Personality", "Top")));
+  ASSERT_TRUE(top);
+  const int T = top->height / 2;
+  EXPECT_NE(top->At(top->width / 2, T / 2), top->At(top->width / 2, T + T / 2));
 }
 
 TEST_P(BundledSkin, ColoursAreGivenAsRgbTriples) {
