@@ -89,7 +89,7 @@ PixelImage PaintCheck(const Theme& t, bool checked, bool disabled) {
   const Shape box = RoundRect(0, 0, s, s, r);
   const bool filled = checked && (t.look == Look::Pinstripe || t.look == Look::Glossy);
   if (filled && !disabled) {
-    const Colour a = t.look == Look::Glossy ? t.accent : t.accent;
+    const Colour a = t.accent;
     p.FillShapeVertical(box, 0, s, {{0, Lighter(a, 0.4)}, {0.5, a}, {1, Lighter(a, 0.25)}});
     p.StrokeShape(box, 1, Darker(a, 0.3));
   } else {
@@ -146,7 +146,7 @@ PixelImage PaintTab(const Theme& t, State state, bool selected) {
   const double top = selected ? 0.5 : 2.5;
   const double radius = t.look == Look::Pinstripe ? 5 : 3;
   const Shape shape = TopRoundRect(0.5, top, w - 0.5, h, radius);
-  const Colour edge = t.look == Look::Glossy ? t.controlEdge : t.look == Look::Luna ? 0x919B9C : t.controlEdge;
+  const Colour edge = t.look == Look::Luna ? 0x919B9C : t.controlEdge;
   Gradient g = {{0, 0xFFFFFF}, {1, Mix(t.face, 0xFFFFFF, 0.4)}};
   if (t.look == Look::Glossy && !selected) g = {{0, 0xB4C8EA}, {1, 0x8AA6D6}};
   if (t.look == Look::Glossy && selected) g = {{0, 0xFFFFFF}, {1, t.face}};
@@ -384,7 +384,7 @@ PixelImage PaintScrollArrows(const Theme& t) {
   return JoinFrames(frames, false);
 }
 
-// A track-bar thumb pointing in direction 0 up, 1 down, 2 left, 3 right; -1 is a plain bar.
+// A track-bar thumb pointing in direction 0 up, 1 down, 2 left, 3 right.
 PixelImage PaintTrackThumb(const Theme& t, int direction, State state) {
   const bool vertical = direction == 2 || direction == 3;
   const int w = vertical ? 19 : 11, h = vertical ? 11 : 19;
@@ -409,7 +409,7 @@ PixelImage PaintTrackThumb(const Theme& t, int direction, State state) {
   } else {
     p.FillShapeVertical(shape, 0, h, g);
   }
-  Colour edge = t.look == Look::Luna ? Darker(t.mark, 0.2) : t.look == Look::Glossy ? t.controlEdge : t.controlEdge;
+  Colour edge = t.look == Look::Luna ? Darker(t.mark, 0.2) : t.controlEdge;
   if (t.look == Look::Pinstripe) edge = Darker(t.accent, 0.3);
   p.StrokeShape(shape, 1, state == kDisabled ? 0xC0C0C0 : edge);
   p.CutOutside(shape, 0, 0, w, h);
@@ -447,7 +447,7 @@ PixelImage PaintUpDownGlyphs(const Theme& t, bool horizontal) {
       const Colour matte = t.look == Look::Glossy ? t.accent : t.accentLight;
       PixelImage img = Blank(w, h, matte);
       Painter p(img);
-      DrawArrow(p, w / 2.0, h / 2.0, horizontal ? 4 : 4, direction, SurfaceGlyph(t, state));
+      DrawArrow(p, w / 2.0, h / 2.0, 4, direction, SurfaceGlyph(t, state));
       for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
           if (img.At(x, y) == matte) img.Set(x, y, kMagenta);
