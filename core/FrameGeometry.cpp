@@ -16,6 +16,13 @@ PixelRect FrameInStrip(int imageWidth, int imageHeight, int frameCount, int fram
   return {index * fw, 0, (index + 1) * fw, imageHeight};
 }
 
+PixelRect GlyphInStrip(int stripWidth, int stripHeight, int numGlyphs, int index) {
+  const int count = std::max(numGlyphs, 1);
+  const int gw = stripWidth / count;
+  const int shown = count == 4 ? std::clamp(index, 1, 4) - 1 : 0;
+  return {shown * gw, 0, (shown + 1) * gw, stripHeight};
+}
+
 FrameMargins FitMargins(int width, int height, FrameMargins margins) {
   if (width < margins.left + margins.right) {
     margins.left = 0;

@@ -46,6 +46,10 @@ struct BlitPiece {
 PixelRect FrameInStrip(int imageWidth, int imageHeight, int frameCount, int frame,
                        StripLayout layout);
 
+// The glyph a glyph strip shows: glyph `index` (1-based) of `numGlyphs` side by side when
+// the strip holds four, otherwise always the first.
+PixelRect GlyphInStrip(int stripWidth, int stripHeight, int numGlyphs, int index);
+
 // Margins after dropping the pairs that do not fit a destination of width x height.
 FrameMargins FitMargins(int width, int height, FrameMargins margins);
 

@@ -29,6 +29,14 @@ TEST(FrameGeometry, FrameInStripCutsEqualFrames) {
         << c.width << "x" << c.height << " frame " << c.frame << " of " << c.count;
 }
 
+TEST(FrameGeometry, GlyphStripsShowTheStateOnlyWithFourGlyphs) {
+  EXPECT_EQ(GlyphInStrip(64, 16, 4, 3), (PixelRect{32, 0, 48, 16}));
+  EXPECT_EQ(GlyphInStrip(64, 16, 4, 9), (PixelRect{48, 0, 64, 16}));
+  EXPECT_EQ(GlyphInStrip(48, 16, 3, 2), (PixelRect{0, 0, 16, 16}));  // three: always the first
+  EXPECT_EQ(GlyphInStrip(16, 16, 1, 4), (PixelRect{0, 0, 16, 16}));
+  EXPECT_EQ(GlyphInStrip(16, 16, 0, 1), (PixelRect{0, 0, 16, 16}));
+}
+
 TEST(FrameGeometry, ComposeFrameNineSliceOrderAndRectangles) {
   // Frame 2 of a 5-frame strip 200 x 30 into 100 x 20 with margins 5, 9, 5, 6.
   const PixelRect frame = FrameInStrip(200, 30, 5, 2, StripLayout::SideBySide);
