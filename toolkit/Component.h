@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "toolkit/Object.h"
+#include "toolkit/Persistent.h"
 
 namespace korvale {
 
@@ -13,7 +13,7 @@ enum class TOperation { opInsert, opRemove };
 
 // A component owns the components created with it as owner, in creation order, and frees
 // them, last first, when it goes; every remaining owned component hears of each removal.
-class TComponent : public TObject {
+class TComponent : public TPersistent {
  public:
   explicit TComponent(TComponent* owner = nullptr);
   ~TComponent() override;
