@@ -7,7 +7,8 @@ namespace korvale {
 
 namespace {
 
-constexpr char kTimerClass[] = "TPUtilWindow";
+// A class of its own: the message windows of sockets register theirs under another procedure.
+constexpr char kTimerClass[] = "TTimerWindow";
 constexpr UINT_PTR kTimerId = 1;
 
 }  // namespace

@@ -50,6 +50,8 @@ TEST(StandInServer, ExitKnobEndsTheProcessLikeACrash) {
 TEST(ManagerExecutable, ShowsItsMainWindowAndClosesOnRequest) {
   ProgramFolder folder;
   folder.WriteSettings({16931, 16932, 16933});
+  folder.AddServers();
+  folder.AddLamps();
   folder.AddManager();
   ChildProcess manager = folder.Start("korvale.exe");
   HWND window = nullptr;

@@ -2,6 +2,7 @@
 
 #include <winsock2.h>
 
+#include <cstdint>
 #include <sstream>
 #include <stdexcept>
 
@@ -63,6 +64,46 @@ void ProgramFolder::AddServers() const {
 
 void ProgramFolder::AddServerAs(const std::string& name) const {
   CopyBeside("test-server.exe", File(name));
+}
+
+namespace {
+
+// A 14 x 14 lamp of one colour whose corners hold white, the key of transparent drawing.
+std::string LampBitmap(COLORREF colour) {
+  constexpr int kSide = 14;
+  constexpr int kRow = (kSide * 3 + 3) / 4 * 4;
+  std::string bmp(54 + kRow * kSide, '\0');
+  auto put32 = [&](size_t at, std::uint32_t v) {
+    for (int i = 0; i < 4; ++i) bmp[at + i] = static_cast<char>((v >> (8 * i)) & 0xFF);
+  };
+  bmp[0] = 'B';
+  bmp[1] = 'M';
+  put32(2, static_cast<std::uint32_t>(bmp.size()));
+  put32(10, 54);
+  put32(14, 40);
+  put32(18, kSide);
+  put32(22, kSide);
+  bmp[26] = 1;
+  bmp[28] = 24;
+  for (int y = 0; y < kSide; ++y) {
+    for (int x = 0; x < kSide; ++x) {
+      const bool corner = (x == 0 || x == kSide - 1) && (y == 0 || y == kSide - 1);
+      const COLORREF c = corner ? RGB(255, 255, 255) : colour;
+      const size_t at = 54 + static_cast<size_t>(y) * kRow + static_cast<size_t>(x) * 3;
+      bmp[at] = static_cast<char>(GetBValue(c));
+      bmp[at + 1] = static_cast<char>(GetGValue(c));
+      bmp[at + 2] = static_cast<char>(GetRValue(c));
+    }
+  }
+  return bmp;
+}
+
+}  // namespace
+
+void ProgramFolder::AddLamps() const {
+  Write("red.bmp", LampBitmap(RGB(255, 0, 0)));
+  Write("yellow.bmp", LampBitmap(RGB(255, 255, 0)));
+  Write("green.bmp", LampBitmap(RGB(0, 255, 0)));
 }
 
 void ProgramFolder::AddManager() const { CopyBeside("korvale.exe", File("korvale.exe")); }

@@ -36,6 +36,7 @@ class ProgramFolder : public TempFolder {
   void WriteSettings(const std::array<int, 3>& ports, const std::string& general = "") const;
   void AddServers() const;   // auth-node.exe, realm-node.exe, world-node.exe
   void AddManager() const;   // korvale.exe
+  void AddLamps() const;     // red.bmp, yellow.bmp, green.bmp: 14 x 14, one colour each
   void AddServerAs(const std::string& name) const;  // a stand-in under any file name
   ChildProcess Start(const std::string& exe, const std::string& arguments = "") const;
 };

@@ -1,0 +1,141 @@
+#include "app/Unit1.h"
+
+#include <windows.h>
+
+#include <cstdlib>
+
+#include "app/MainFormServices.h"
+#include "app/ManagerSettings.h"
+#include "app/process/ServerLauncher.h"
+#include "app/process/SystemProcessControl.h"
+#include "core/StringList.h"
+#include "toolkit/Application.h"
+#include "toolkit/Button.h"
+#include "toolkit/CheckBox.h"
+#include "toolkit/Dialogs.h"
+#include "toolkit/Edit.h"
+#include "toolkit/Exception.h"
+#include "toolkit/Timer.h"
+#include "toolkit/TrackBar.h"
+
+namespace korvale {
+
+namespace {
+
+constexpr char kActivationLockText[] =
+    "Brix is currently activated, in order for your\r\ndata to be saved correctly you must "
+    "deactivate\r\nit first.";
+
+// The first command-line argument, compared case-sensitively by the caller.
+std::string FirstArgument() { return __argc > 1 && __argv[1] ? __argv[1] : ""; }
+
+// Rewrites the file whole with every line followed by CR LF; a file that cannot be created
+// raises the toolkit's error.
+void SaveLinesToFile(const std::vector<std::string>& lines, const std::string& path) {
+  TStringList list;
+  for (const std::string& line : lines) list.Add(line);
+  const std::string text = list.Text();
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) {
+    throw Exception("Cannot create file \"" + path + "\"");
+  }
+  DWORD written = 0;
+  const BOOL ok = text.empty() || WriteFile(file, text.data(), static_cast<DWORD>(text.size()),
+                                            &written, nullptr);
+  CloseHandle(file);
+  if (!ok || (!text.empty() && written != text.size())) {
+    throw Exception("Unable to write to " + path);
+  }
+}
+
+}  // namespace
+
+TForm1::TForm1(TComponent* owner)
+    : TForm(owner),
+      processes_(std::make_unique<SystemProcessControl>()),
+      clock_(std::make_unique<SystemStatusClock>()) {
+  BuildMainFormComponents(*this);
+  services_ = std::make_unique<MainFormServices>(*this);
+  supervision_ = std::make_unique<SupervisionModel>(
+      SupervisionServices{*processes_, *services_, *services_, *services_, *services_,
+                          *services_, *clock_},
+      ProgramFolder());
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::FormCreate(TObject*) {
+  const std::string folder = supervision_->ProgramFolder();
+  const auto fail = [this] {
+    startUpFailed_ = true;
+    Application().Terminate();
+  };
+  const bool goOn = korvale::RunStartUpPrompts([](const std::string& caption, const std::string& text) {
+    return Application().MessageBox(text, caption, MB_YESNO | MB_ICONEXCLAMATION) == IDYES;
+  });
+  if (!goOn) return fail();
+
+  ReadSettings(*this, folder);
+  if (FirstArgument() == "autorun") Button1Click(this);
+
+  for (const auto& check : {CheckServerExecutables(folder), CheckSystemVersion(),
+                            CheckLampBitmaps(folder)}) {
+    if (check) {
+      ShowMessage(*check);
+      return fail();
+    }
+  }
+}
+
+void TForm1::FormCloseQuery(TObject*, bool& canClose) {
+  if (supervision_->IsActive()) {
+    Application().MessageBox(kActivationLockText, std::string(kWarningCaption),
+                             MB_OK | MB_ICONEXCLAMATION);
+    canClose = false;
+    return;
+  }
+  WriteSettings(*this, supervision_->ProgramFolder());
+  canClose = true;
+  loginservertimer->SetEnabled(false);
+  charservertimer->SetEnabled(false);
+  mapservertimer->SetEnabled(false);
+  KillServersAtClose();
+}
+
+void TForm1::Button1Click(TObject*) { supervision_->Button1Click(); }
+
+void TForm1::loginservertimerTimer(TObject*) { supervision_->TimerTick(ServerId::Login); }
+void TForm1::charservertimerTimer(TObject*) { supervision_->TimerTick(ServerId::Char); }
+void TForm1::mapservertimerTimer(TObject*) { supervision_->TimerTick(ServerId::Map); }
+
+void TForm1::loginserversocketConnect(TObject*, TCustomWinSocket*) {
+  supervision_->SocketConnect(ServerId::Login);
+}
+void TForm1::charserversocketConnect(TObject*, TCustomWinSocket*) {
+  supervision_->SocketConnect(ServerId::Char);
+}
+void TForm1::mapserversocketConnect(TObject*, TCustomWinSocket*) {
+  supervision_->SocketConnect(ServerId::Map);
+}
+
+void TForm1::loginserversocketError(TObject*, TCustomWinSocket*, TErrorEvent, int& errorCode) {
+  supervision_->SocketError(ServerId::Login, errorCode);
+}
+void TForm1::charserversocketError(TObject*, TCustomWinSocket*, TErrorEvent, int& errorCode) {
+  supervision_->SocketError(ServerId::Char, errorCode);
+}
+void TForm1::mapserversocketError(TObject*, TCustomWinSocket*, TErrorEvent, int& errorCode) {
+  supervision_->SocketError(ServerId::Map, errorCode);
+}
+
+void TForm1::ratesliderChange(TObject*) {
+  supervision_->RateSliderChange(rateslider->Position());
+}
+
+void TForm1::logChange(TObject*) {
+  if (!loggingcheck->Checked()) return;
+  SaveLinesToFile(log->Lines(), supervision_->ProgramFolder() + "\\" + kLogFileName);
+}
+
+}  // namespace korvale

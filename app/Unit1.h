@@ -1,0 +1,122 @@
+#pragma once
+
+// TForm1: the main window. It owns its controls, timers and probe sockets; the supervision
+// decisions live in SupervisionModel, the settings and start-up rules in ManagerStartUp, and
+// the handlers here only forward to them.
+#include <memory>
+#include <string>
+
+#include "core/Supervision.h"
+#include "toolkit/ClientSocket.h"
+#include "toolkit/Form.h"
+
+namespace korvale {
+
+class TBevel;
+class TButton;
+class TCheckBox;
+class TEdit;
+class TGroupBox;
+class TImage;
+class TLabel;
+class TMemo;
+class TPageControl;
+class TSpinEdit;
+class TTabSheet;
+class TTimer;
+class TTrackBar;
+class MainFormServices;
+class SystemProcessControl;
+class SystemStatusClock;
+
+class TForm1 : public TForm {
+ public:
+  explicit TForm1(TComponent* owner);
+  ~TForm1() override;
+  std::string ClassName() const override { return "TForm1"; }
+
+  // The window's elements, by the names of its form description.
+  TGroupBox* GroupBox1 = nullptr;
+  TBevel* Bevel1 = nullptr;
+  TImage* Image1 = nullptr;
+  TPageControl* PageControl1 = nullptr;
+  TTabSheet* TabSheet1 = nullptr;
+  TTabSheet* TabSheet2 = nullptr;
+  TTabSheet* TabSheet3 = nullptr;
+  TLabel* Label1 = nullptr;
+  TLabel* Label2 = nullptr;
+  TLabel* Label3 = nullptr;
+  TLabel* Label4 = nullptr;
+  TLabel* Label5 = nullptr;
+  TLabel* Label6 = nullptr;
+  TLabel* Label7 = nullptr;
+  TLabel* Label8 = nullptr;
+  TEdit* loginserveraddress = nullptr;
+  TEdit* charserveraddress = nullptr;
+  TEdit* mapserveraddress = nullptr;
+  TSpinEdit* loginserverport = nullptr;
+  TSpinEdit* charserverport = nullptr;
+  TSpinEdit* mapserverport = nullptr;
+  TGroupBox* GroupBox2 = nullptr;
+  TGroupBox* GroupBox3 = nullptr;
+  TGroupBox* GroupBox4 = nullptr;
+  TImage* loginserverbitmap = nullptr;
+  TImage* charserverbitmap = nullptr;
+  TImage* mapserverbitmap = nullptr;
+  TLabel* loginserverstatus = nullptr;
+  TLabel* charserverstatus = nullptr;
+  TLabel* mapserverstatus = nullptr;
+  TCheckBox* loggingcheck = nullptr;
+  TGroupBox* GroupBox5 = nullptr;
+  TCheckBox* loginservercheck = nullptr;
+  TCheckBox* charservercheck = nullptr;
+  TCheckBox* mapservercheck = nullptr;
+  TButton* Button1 = nullptr;
+  TLabel* rate = nullptr;
+  TTrackBar* rateslider = nullptr;
+  TGroupBox* GroupBox6 = nullptr;
+  TMemo* log = nullptr;
+  TTimer* loginservertimer = nullptr;
+  TTimer* charservertimer = nullptr;
+  TTimer* mapservertimer = nullptr;
+  TClientSocket* loginserversocket = nullptr;
+  TClientSocket* charserversocket = nullptr;
+  TClientSocket* mapserversocket = nullptr;
+
+  // The index of the stored skin last chosen; read from and written to the settings.
+  int SkinIndex = 4;
+
+  void FormCreate(TObject* sender);
+  void FormCloseQuery(TObject* sender, bool& canClose);
+  void Button1Click(TObject* sender);
+  void loginservertimerTimer(TObject* sender);
+  void charservertimerTimer(TObject* sender);
+  void mapservertimerTimer(TObject* sender);
+  void loginserversocketConnect(TObject* sender, TCustomWinSocket* socket);
+  void charserversocketConnect(TObject* sender, TCustomWinSocket* socket);
+  void mapserversocketConnect(TObject* sender, TCustomWinSocket* socket);
+  void loginserversocketError(TObject* sender, TCustomWinSocket* socket, TErrorEvent kind,
+                              int& errorCode);
+  void charserversocketError(TObject* sender, TCustomWinSocket* socket, TErrorEvent kind,
+                             int& errorCode);
+  void mapserversocketError(TObject* sender, TCustomWinSocket* socket, TErrorEvent kind,
+                            int& errorCode);
+  void ratesliderChange(TObject* sender);
+  void logChange(TObject* sender);
+
+  SupervisionModel& Supervision() { return *supervision_; }
+  // Set when a start-up check or prompt ended the program: nothing more is shown.
+  bool StartUpFailed() const { return startUpFailed_; }
+
+ private:
+  std::unique_ptr<SystemProcessControl> processes_;
+  std::unique_ptr<SystemStatusClock> clock_;
+  std::unique_ptr<MainFormServices> services_;
+  std::unique_ptr<SupervisionModel> supervision_;
+  bool startUpFailed_ = false;
+};
+
+// Builds the window's components as its form description lists them.
+void BuildMainFormComponents(TForm1& form);
+
+}  // namespace korvale

@@ -1,0 +1,156 @@
+#include "tests/e2e/ManagerDriver.h"
+
+#include <tlhelp32.h>
+
+#include <algorithm>
+#include <cctype>
+
+namespace korvale::testing {
+
+namespace {
+
+struct Collect {
+  DWORD processId;
+  std::vector<HWND> windows;
+};
+
+BOOL CALLBACK CollectOwned(HWND window, LPARAM param) {
+  auto* collect = reinterpret_cast<Collect*>(param);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (owner == collect->processId) collect->windows.push_back(window);
+  return TRUE;
+}
+
+BOOL CALLBACK CollectChild(HWND window, LPARAM param) {
+  reinterpret_cast<std::vector<HWND>*>(param)->push_back(window);
+  return TRUE;
+}
+
+std::vector<HWND> Descendants(HWND parent) {
+  std::vector<HWND> children;
+  EnumChildWindows(parent, CollectChild, reinterpret_cast<LPARAM>(&children));
+  return children;
+}
+
+std::string ClassOf(HWND window) {
+  char name[256] = {};
+  GetClassNameA(window, name, sizeof name);
+  return name;
+}
+
+std::string Lower(std::string text) {
+  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return text;
+}
+
+}  // namespace
+
+std::vector<HWND> ProcessWindows(DWORD processId) {
+  Collect collect{processId, {}};
+  EnumWindows(CollectOwned, reinterpret_cast<LPARAM>(&collect));
+  return collect.windows;
+}
+
+HWND WaitForMainWindow(DWORD processId, std::chrono::milliseconds timeout) {
+  HWND found = nullptr;
+  WaitFor(
+      [&] {
+        for (HWND w : ProcessWindows(processId)) {
+          if (ClassOf(w) == "TForm1" && IsWindowVisible(w)) found = w;
+        }
+        return found != nullptr;
+      },
+      timeout);
+  return found;
+}
+
+HWND WaitForDialog(DWORD processId, const std::string& className,
+                   std::chrono::milliseconds timeout) {
+  HWND found = nullptr;
+  WaitFor(
+      [&] {
+        for (HWND w : ProcessWindows(processId)) {
+          if (ClassOf(w) == className && IsWindowVisible(w)) found = w;
+        }
+        return found != nullptr;
+      },
+      timeout);
+  return found;
+}
+
+HWND FindChild(HWND parent, const std::string& className, const std::string& text) {
+  for (HWND child : Descendants(parent)) {
+    if (ClassOf(child) == className && (text.empty() || WindowText(child) == text)) return child;
+  }
+  return nullptr;
+}
+
+std::string WindowText(HWND window) {
+  DWORD_PTR length = 0;
+  if (!SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length)) {
+    return {};
+  }
+  std::string text(length + 1, '\0');
+  DWORD_PTR copied = 0;
+  SendMessageTimeoutA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
+                      SMTO_ABORTIFHUNG, 5000, &copied);
+  text.resize(copied);
+  return text;
+}
+
+std::string AllText(HWND window) {
+  std::string text = WindowText(window);
+  for (HWND child : Descendants(window)) text += "\n" + WindowText(child);
+  return text;
+}
+
+void Click(HWND button) { PostMessageA(button, BM_CLICK, 0, 0); }
+
+void PressDialogButton(HWND dialog, const std::string& caption) {
+  for (HWND child : Descendants(dialog)) {
+    const std::string cls = Lower(ClassOf(child));
+    if ((cls == "button" || cls == "tbutton") && WindowText(child) == caption) {
+      Click(child);
+      return;
+    }
+  }
+}
+
+std::vector<DWORD> RunningFromFolder(const std::string& folder, const std::string& exe) {
+  std::vector<DWORD> ids;
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  if (snapshot == INVALID_HANDLE_VALUE) return ids;
+  PROCESSENTRY32 entry{};
+  entry.dwSize = sizeof entry;
+  const std::string wanted = Lower(folder + "\\" + exe);
+  for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry)) {
+    if (Lower(entry.szExeFile) != Lower(exe)) continue;
+    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, entry.th32ProcessID);
+    if (!process) continue;
+    char path[MAX_PATH] = {};
+    DWORD size = MAX_PATH;
+    if (QueryFullProcessImageNameA(process, 0, path, &size) && Lower(path) == wanted) {
+      ids.push_back(entry.th32ProcessID);
+    }
+    CloseHandle(process);
+  }
+  CloseHandle(snapshot);
+  return ids;
+}
+
+void EndProcessById(DWORD processId) {
+  HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, processId);
+  if (!process) return;
+  TerminateProcess(process, 9);
+  WaitForSingleObject(process, 5000);
+  CloseHandle(process);
+}
+
+int CountOf(const std::string& text, const std::string& part) {
+  int count = 0;
+  for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++count;
+  return count;
+}
+
+}  // namespace korvale::testing

@@ -1,0 +1,40 @@
+#pragma once
+
+// Drives a running manager from outside, as a user would: finds its windows by class and
+// text, reads their text and state, clicks buttons and answers its dialogs.
+#include <windows.h>
+
+#include <chrono>
+#include <string>
+#include <vector>
+
+#include "tests/support/ProgramFolder.h"
+
+namespace korvale::testing {
+
+// Every top-level window of the process (visible or not).
+std::vector<HWND> ProcessWindows(DWORD processId);
+// The manager's main window (class "TForm1"), waiting up to timeout.
+HWND WaitForMainWindow(DWORD processId, std::chrono::milliseconds timeout = std::chrono::seconds(15));
+// A visible top-level window of the process of this class ("#32770" for a message box,
+// "TMessageForm" for the plain message dialog), waiting up to timeout.
+HWND WaitForDialog(DWORD processId, const std::string& className,
+                   std::chrono::milliseconds timeout = std::chrono::seconds(10));
+
+// The first descendant of this class whose text is given (any text when empty).
+HWND FindChild(HWND parent, const std::string& className, const std::string& text = "");
+std::string WindowText(HWND window);
+// The text of every descendant, for reading a dialog's message.
+std::string AllText(HWND window);
+
+void Click(HWND button);
+// Presses the dialog's button with this caption ("OK", "&Yes", "&No").
+void PressDialogButton(HWND dialog, const std::string& caption);
+
+// Process ids of running processes whose image lies in the folder under this file name.
+std::vector<DWORD> RunningFromFolder(const std::string& folder, const std::string& exe);
+void EndProcessById(DWORD processId);
+
+int CountOf(const std::string& text, const std::string& part);
+
+}  // namespace korvale::testing
