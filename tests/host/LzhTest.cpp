@@ -326,7 +326,9 @@ TEST(LzhTree, RebuildRunsAtTheStartOfTheUpdateAfterReachingTheCeiling) {
   tree.Start();
   // Symbol 7 ends with an odd count, so halving before or after counting it differs.
   for (int n = 0; n < 100; ++n) tree.Update(7);
-  while (tree.frequency[kRoot] < kFrequencyCeiling) tree.Update(9);
+  for (int n = 0; n < kFrequencyCeiling && tree.frequency[kRoot] < kFrequencyCeiling; ++n) {
+    tree.Update(9);
+  }
   ASSERT_EQ(tree.frequency[kRoot], kFrequencyCeiling);
   ExpectConsistent(tree);
   const unsigned before = tree.frequency[tree.parent[7 + kTreeSize]];
