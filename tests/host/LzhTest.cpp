@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
+#include <algorithm>
 #include <cstring>
 #include <random>
 #include <string>
@@ -125,6 +125,58 @@ TEST(LzhRoundTrip, CompressesRedundantDataAndBarelyGrowsRandomData) {
   EXPECT_LT(CompressLzh(RandomBytes(20000, 7)).size(), 20000u * 9 / 8 + 8);
   // An empty input is the size header alone.
   EXPECT_EQ(CompressLzh({}), Bytes(4, 0));
+}
+
+// A plain greedy parse by exhaustive search: at each position the longest match over the
+// whole window (the initial spaces included), the closest of equally long ones.
+std::vector<LzhToken> BruteForceGreedy(const Bytes& data) {
+  const std::size_t fill = lzh::kInitialWritePosition;
+  Bytes window(fill, 0x20);
+  window.insert(window.end(), data.begin(), data.end());
+  std::vector<LzhToken> tokens;
+  std::size_t p = 0;
+  while (p < data.size()) {
+    const std::size_t at = fill + p;
+    const std::size_t limit = std::min<std::size_t>(60, data.size() - p);
+    std::size_t bestLength = 0;
+    std::size_t bestDistance = 0;
+    for (std::size_t d = 1; d <= 4096 && d <= at; ++d) {
+      std::size_t n = 0;
+      while (n < limit && window[at - d + n] == window[at + n]) ++n;
+      if (n > bestLength) {
+        bestLength = n;
+        bestDistance = d;
+      }
+    }
+    if (bestLength >= 3) {
+      tokens.push_back({static_cast<std::uint16_t>(bestLength), static_cast<std::uint16_t>(bestDistance)});
+      p += bestLength;
+    } else {
+      tokens.push_back({0, data[p]});
+      ++p;
+    }
+  }
+  return tokens;
+}
+
+TEST(LzhRoundTrip, CompressesAtLeastAsWellAsExhaustiveGreedySearch) {
+  Bytes dither;
+  std::mt19937 random(4);
+  for (int i = 0; i < 3000; ++i) {
+    const bool dark = random() % 2 == 0;
+    dither.insert(dither.end(), {dark ? std::uint8_t{0x10} : std::uint8_t{0xF0}, 0x20, 0x30});
+  }
+  Bytes text;
+  for (int i = 0; i < 300; ++i) {
+    const std::string line = "    key" + std::to_string(10000 + i) + " = value " + std::to_string(i % 7) + "\r\n";
+    text.insert(text.end(), line.begin(), line.end());
+  }
+  const Bytes inputs[] = {BitmapLike(60, 50, 8), dither, text, RandomBytes(5000, 2)};
+  for (const Bytes& data : inputs) {
+    const Bytes greedy = EncodeLzhTokens(static_cast<std::int32_t>(data.size()), BruteForceGreedy(data));
+    EXPECT_EQ(DecodeBound(greedy), data);
+    EXPECT_LE(CompressLzh(data).size(), greedy.size());
+  }
 }
 
 TEST(LzhRoundTrip, InitialSpacesAreUsedAsDictionary) {
