@@ -395,8 +395,8 @@ TEST(LzhTree, RebuildRunsAtTheStartOfTheUpdateAfterReachingTheCeiling) {
   EXPECT_EQ(tree.frequency[tree.parent[7 + kTreeSize]], (before + 1) / 2 + 1);
 }
 
-TEST(LzhEncoderSpeed, LargeInputRoundTrips) {
-  // A megabyte of mixed content; its speed is measured by the benchmark, not here.
+TEST(LzhRoundTrip, MegabyteOfMixedContentThroughManyRebuilds) {
+  // Its speed is measured by the benchmark, not here.
   Bytes data;
   while (data.size() < (1u << 20)) {
     const Bytes part = data.size() % 3 == 0 ? BitmapLike(128, 64, static_cast<unsigned>(data.size()))

@@ -231,7 +231,10 @@ int Usage() {
   std::fprintf(stderr,
                "usage: skinc pack DIR OUT      compress the files of DIR into the skin OUT\n"
                "       skinc unpack IN DIR     write the entries of the skin IN into DIR\n"
-               "       skinc info IN           list the entries of the skin IN\n");
+               "       skinc info IN           list the entries of the skin IN\n"
+               "DIR may hold manifest.txt, one entry file name per line in archive order\n"
+               "(blank lines and lines starting with # are skipped); without it every file\n"
+               "is packed in name order. An unlisted definition (*.ini) always goes last.\n");
   return 2;
 }
 
