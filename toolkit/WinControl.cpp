@@ -110,6 +110,8 @@ TWinControl::TWinControl(TComponent* owner) : TControl(owner) {
 TWinControl::~TWinControl() {
   MarkDestroying();
   while (!controls_.empty()) delete controls_.back();
+  // Leave the parent while still a TWinControl, so that it drops this from its tab list.
+  if (Parent()) Parent()->RemoveControl(this);
   DestroyHandle();
 }
 
@@ -524,8 +526,10 @@ void TWinControl::InsertControl(TControl* control) {
 
 void TWinControl::RemoveControl(TControl* control) {
   if (captureControl_ == control) captureControl_ = nullptr;
+  tabList_.erase(std::remove_if(tabList_.begin(), tabList_.end(),
+                                [&](TWinControl* w) { return static_cast<TControl*>(w) == control; }),
+                 tabList_.end());
   if (auto* win = dynamic_cast<TWinControl*>(control)) {
-    tabList_.erase(std::remove(tabList_.begin(), tabList_.end(), win), tabList_.end());
     if (TForm* form = ParentForm()) form->ControlRemoved(win);
     win->DestroyHandle();
   } else {
