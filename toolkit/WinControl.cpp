@@ -169,6 +169,13 @@ void TWinControl::CreateParams(TCreateParams& params) {
 }
 
 void TWinControl::CreateWnd() {
+  // Asking for the parent's window below creates the parent, which creates its children:
+  // this one must not be made twice.
+  creating_ = true;
+  struct Reset {
+    bool& flag;
+    ~Reset() { flag = false; }
+  } reset{creating_};
   TCreateParams params;
   CreateParams(params);
   if ((params.style & WS_CHILD) && !params.parent)
@@ -181,12 +188,10 @@ void TWinControl::CreateWnd() {
     if (!controlId_) controlId_ = NextControlId();
     id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId_));
   }
-  creating_ = true;
   HWND window = CreateWindowExA(params.exStyle, params.className.c_str(), params.caption.c_str(),
                                 params.style, params.x, params.y, params.width, params.height,
                                 params.parent, id, GetModuleHandleA(nullptr),
                                 params.createParam ? params.createParam : this);
-  creating_ = false;
   if (!window) throw Exception("Error creating window for '" + ClassName() + "'");
   if (!handle_) Bind(window);
   RECT r{};
