@@ -171,6 +171,7 @@ void TWinControl::CreateParams(TCreateParams& params) {
 void TWinControl::CreateWnd() {
   // Asking for the parent's window below creates the parent, which creates its children:
   // this one must not be made twice.
+  (void)Application();  // registers the common-control classes the superclasses build on
   creating_ = true;
   struct Reset {
     bool& flag;
@@ -366,8 +367,8 @@ void TWinControl::WndProc(TMessage& message) {
       break;
     case CM_FONTCHANGED:
       if (handle_) {
+        // Sent in the same call that freed the old font, before anything can paint with it.
         SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(Font().Handle()), TRUE);
-        // The window keeps the font handle until it gets a new one; wait with the repaint.
       }
       for (TControl* c : controls_) c->Perform(CM_PARENTFONTCHANGED, 0, 0);
       break;
