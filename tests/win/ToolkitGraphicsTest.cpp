@@ -106,7 +106,7 @@ TEST(ToolkitGraphics, CanvasAttachesToAForeignDcAndPutsItsObjectsBack) {
 
 TEST(ToolkitGraphics, OwningHandlesFreeOnceAndReleaseGivesAway) {
   DeleteObject(CreateSolidBrush(RGB(1, 1, 1)));
-  const DWORD before = CountLiveObjects().gdi;
+  const DWORD before = CountGuiObjects().gdi;
   HBRUSH given = nullptr;
   {
     UniqueBrush a(CreateSolidBrush(RGB(1, 2, 3)));
@@ -115,11 +115,11 @@ TEST(ToolkitGraphics, OwningHandlesFreeOnceAndReleaseGivesAway) {
     EXPECT_TRUE(b);
     UniqueBrush c(CreateSolidBrush(RGB(4, 5, 6)));
     given = c.release();
-    EXPECT_EQ(CountLiveObjects().gdi, before + 2);
+    EXPECT_EQ(CountGuiObjects().gdi, before + 2);
   }
-  EXPECT_EQ(CountLiveObjects().gdi, before + 1);
+  EXPECT_EQ(CountGuiObjects().gdi, before + 1);
   DeleteObject(given);
-  EXPECT_EQ(CountLiveObjects().gdi, before);
+  EXPECT_EQ(CountGuiObjects().gdi, before);
 }
 
 TEST(ToolkitGraphics, TimerFiresWhileEnabledAndRestartsOnANewInterval) {

@@ -36,10 +36,10 @@ void OneRound(bool paint) {
 TEST(ToolkitLeaks, FormsCreatedAndFreedManyTimesGiveBackEveryObject) {
   OneRound(true);  // the first round registers the classes and fills the system caches
   AppPump(50);
-  const GuiObjectCounts before = CountLiveObjects();
+  const GuiObjectCounts before = CountGuiObjects();
   for (int round = 0; round < 25; ++round) OneRound(round % 5 == 0);
   AppPump(100);
-  const GuiObjectCounts after = CountLiveObjects();
+  const GuiObjectCounts after = CountGuiObjects();
   EXPECT_EQ(after.gdi, before.gdi);
   EXPECT_EQ(after.user, before.user);
 }
@@ -51,7 +51,7 @@ TEST(ToolkitLeaks, BitmapsCanvasesAndToolsGiveBackEveryObject) {
     (void)warm.LoadFromBytes(bytes.data(), bytes.size());
     warm.Canvas().TextOut(0, 0, "x");
   }
-  const GuiObjectCounts before = CountLiveObjects();
+  const GuiObjectCounts before = CountGuiObjects();
   for (int round = 0; round < 50; ++round) {
     TBitmap a;
     ASSERT_EQ(a.LoadFromBytes(bytes.data(), bytes.size()), "");
@@ -71,7 +71,7 @@ TEST(ToolkitLeaks, BitmapsCanvasesAndToolsGiveBackEveryObject) {
     c.SetPixelFormat(32);
     c.SetSize(10, 10);
   }
-  EXPECT_EQ(CountLiveObjects().gdi, before.gdi);
+  EXPECT_EQ(CountGuiObjects().gdi, before.gdi);
 }
 
 }  // namespace

@@ -44,23 +44,6 @@ inline void AppPump(int milliseconds = 50) {
   AppWaitFor([] { return false; }, std::chrono::milliseconds(milliseconds));
 }
 
-// GDI and USER objects alive now. Wine answers GetGuiResources with 0, so there the handle
-// tables are walked instead: both hand out handles whose low word is the table index and
-// accept that index alone as the handle.
-inline GuiObjectCounts CountLiveObjects() {
-  GuiObjectCounts counts = CountGuiObjects();
-  if (counts.gdi == 0) {
-    for (ULONG_PTR i = 0x20; i < 0x10000; ++i)
-      if (GetObjectType(reinterpret_cast<HGDIOBJ>(i))) ++counts.gdi;
-  }
-  if (counts.user == 0) {
-    for (ULONG_PTR i = 0x20; i < 0x10000; i += 2) {
-      if (IsWindow(reinterpret_cast<HWND>(i)) || IsMenu(reinterpret_cast<HMENU>(i))) ++counts.user;
-    }
-  }
-  return counts;
-}
-
 // A small BMP: 24 bits per pixel, bottom-up, one colour with a key-coloured border.
 inline std::vector<std::uint8_t> MakeBmp(int width, int height, std::uint32_t rgb,
                                          std::uint32_t border) {
