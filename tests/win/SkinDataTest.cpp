@@ -323,14 +323,20 @@ TEST(SkinLoad, ADefinitionNameWithFoldersIsWrittenOnlyIntoTheTemporaryDirectory)
   SkinMessages messages;
   TSkinData data(nullptr);
   const std::string temp = TempDirectory();
+  // A file of the user's where the name points: a write there would replace it, and the
+  // clean-up after the parse would delete it.
   const std::string outside = temp + "..\\korvale-escape.ini";
-  DeleteFileA(outside.c_str());
+  {
+    std::ofstream mine(outside, std::ios::binary);
+    mine << "mine";
+  }
   ASSERT_TRUE(LoadInto(data, TestSkin()
                                  .Image("top.bmp", 30, 10)
                                  .Definition("[Personality]\r\nTop=top.bmp\r\n", "..\\korvale-escape.ini")
                                  .Stream()));
   EXPECT_EQ(data.BorderTop->Image->Width(), 30) << "the definition was still read";
-  EXPECT_FALSE(FileExists(outside));
+  EXPECT_EQ(ReadFile(outside), "mine");
+  DeleteFileA(outside.c_str());
   EXPECT_FALSE(FileExists(temp + "korvale-escape.ini"));
 }
 
