@@ -306,6 +306,11 @@ RECT TForm::ClientRect() const {
 }
 
 void TForm::SetVisible(bool visible) {
+  // While the form's description is read the window waits for AfterConstruction.
+  if (HasState(TComponentState::Loading)) {
+    visible_ = visible;
+    return;
+  }
   const bool shown = handle_ && IsWindowVisible(handle_);
   if (visible == visible_ && (!handle_ || shown == visible)) return;
   visible_ = visible;
