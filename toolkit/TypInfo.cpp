@@ -26,12 +26,12 @@ ClassRegistry& Classes() {
   return *registry;
 }
 
+// The toolkit's classes come first, so that any class may name one of them as its parent.
 void EnsureToolkitClasses() {
-  static const bool registered = [] {
-    RegisterToolkitClasses();
-    return true;
-  }();
-  (void)registered;
+  static bool registered = false;
+  if (registered) return;
+  registered = true;
+  RegisterToolkitClasses();
 }
 
 std::string KindText(FormValueKind kind) {
@@ -126,6 +126,7 @@ void TClassInfo::AddHandler(THandlerInfo handler) {
 }
 
 TClassInfo& RegisterClassInfo(const std::string& name, const std::string& parentName) {
+  EnsureToolkitClasses();
   auto& classes = Classes().classes;
   auto it = classes.find(Lower(name));
   if (it != classes.end()) return *it->second;
