@@ -2,7 +2,9 @@
 
 #include "toolkit/Bitmap.h"
 #include "toolkit/Canvas.h"
+#include "core/BmpEncoder.h"
 #include "toolkit/Exception.h"
+#include "toolkit/FormReader.h"
 
 namespace korvale {
 
@@ -116,6 +118,36 @@ void TImageList::Draw(TCanvas& canvas, int x, int y, int index, bool enabled) {
     ImageList_DrawEx(list_, index, canvas.Handle(), x, y, 0, 0, CLR_NONE, GetSysColor(COLOR_BTNFACE),
                      ILD_TRANSPARENT | ILD_BLEND50);
   }
+}
+
+void TImageList::DefineProperties(TFiler& filer) {
+  filer.DefineBinaryProperty(
+      "Bitmap", [this](const std::vector<std::uint8_t>& bytes) { LoadStripBytes(bytes); },
+      [this] { return StripBytes(); }, Count() > 0);
+}
+
+std::vector<std::uint8_t> TImageList::StripBytes() {
+  const int count = Count();
+  if (count == 0) return {};
+  TBitmap strip;
+  strip.SetSize(count * width_, height_);
+  strip.Canvas().Brush().SetColor(clFuchsia);
+  strip.Canvas().FillRect(RECT{0, 0, count * width_, height_});
+  for (int i = 0; i < count; ++i) Draw(strip.Canvas(), i * width_, 0, i);
+  return EncodeBmp24(strip.ToImage());
+}
+
+void TImageList::LoadStripBytes(const std::vector<std::uint8_t>& bytes) {
+  Clear();
+  if (bytes.empty()) return;
+  TBitmap strip;
+  const std::string error = strip.LoadFromBytes(bytes.data(), bytes.size());
+  if (!error.empty()) throw Exception("Invalid image list bitmap in " + Name() + ": " + error);
+  if (strip.Height() != height_ || strip.Width() % width_ != 0)
+    throw Exception("Invalid image list bitmap in " + Name() + ": the strip is not made of " +
+                    std::to_string(width_) + " x " + std::to_string(height_) + " images");
+  if (masked_) AddMasked(strip, clFuchsia);
+  else Add(strip);
 }
 
 void TImageList::Changed() {

@@ -5,6 +5,9 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cstdint>
+#include <vector>
+
 #include "toolkit/Component.h"
 #include "toolkit/Graphics.h"
 
@@ -41,6 +44,12 @@ class TImageList : public TComponent {
 
   // Draws image Index with its top-left at (X, Y); a disabled image is drawn blended.
   void Draw(TCanvas& canvas, int x, int y, int index, bool enabled = true);
+
+  // Stored in a form description as "Bitmap": one strip of all images, magenta where they
+  // are transparent.
+  void DefineProperties(TFiler& filer) override;
+  std::vector<std::uint8_t> StripBytes();
+  void LoadStripBytes(const std::vector<std::uint8_t>& bytes);
 
   TNotifyEvent OnChange;
 

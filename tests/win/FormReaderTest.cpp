@@ -7,6 +7,8 @@
 
 #include "core/FormText.h"
 #include "toolkit/Application.h"
+#include "toolkit/Bitmap.h"
+#include "toolkit/Canvas.h"
 #include "toolkit/Button.h"
 #include "toolkit/CheckBox.h"
 #include "toolkit/Edit.h"
@@ -154,12 +156,25 @@ TEST(FormReader, DefinePropertyValueRoundTripsByteForByte) {
   probe->SetTag(-3);
   for (int i = 0; i < 256; ++i) probe->secret.push_back(static_cast<std::uint8_t>(255 - i));
   new TLoadProbe(&first);  // unnamed and empty: no Secret stored
+  auto* images = new TImageList(&first);
+  images->SetName("ImageList1");
+  TBitmap strip;
+  strip.SetSize(32, 16);
+  strip.Canvas().Brush().SetColor(clFuchsia);
+  strip.Canvas().FillRect(RECT{0, 0, 32, 16});
+  strip.Canvas().Brush().SetColor(clBlue);
+  strip.Canvas().FillRect(RECT{20, 2, 30, 12});
+  images->AddMasked(strip, clFuchsia);
 
   const std::vector<std::uint8_t> bytes = WriteComponentStream(&first);
   TProbeRoot second;
   Events().clear();
   ReadComponentStream(&second, bytes.data(), bytes.size());
-  ASSERT_EQ(second.ComponentCount(), 2);
+  ASSERT_EQ(second.ComponentCount(), 3);
+  auto* imagesCopy = dynamic_cast<TImageList*>(second.FindComponent("ImageList1"));
+  ASSERT_NE(imagesCopy, nullptr);
+  EXPECT_EQ(imagesCopy->Count(), 2);
+  EXPECT_EQ(imagesCopy->StripBytes(), images->StripBytes());
   auto* copy = dynamic_cast<TLoadProbe*>(second.FindComponent("Probe"));
   ASSERT_NE(copy, nullptr);
   EXPECT_EQ(copy->secret, probe->secret);
@@ -168,7 +183,8 @@ TEST(FormReader, DefinePropertyValueRoundTripsByteForByte) {
   EXPECT_EQ(WriteComponentStream(&second), bytes);
 
   const FormObject tree = WriteComponent(&first);
-  ASSERT_EQ(tree.children.size(), 2u);
+  ASSERT_EQ(tree.children.size(), 3u);
+  EXPECT_NE(tree.children[2].Find("Bitmap"), nullptr);
   ASSERT_NE(tree.children[0].Find("Secret"), nullptr);
   EXPECT_EQ(tree.children[1].Find("Secret"), nullptr);
 }

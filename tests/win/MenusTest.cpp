@@ -249,6 +249,13 @@ TEST(Menus, OwnerDrawnPopupMeasuresAndDrawsItsItems) {
   GetMenuItemInfoA(menu.Handle(), 0, TRUE, &info);
   EXPECT_TRUE(info.fType & MFT_OWNERDRAW);
 
+  // Owner-drawn items have no native text: their "&" keys are answered by the toolkit.
+  const LRESULT accel = SendMessageA(PopupListWindow(), WM_MENUCHAR, MAKEWPARAM('c', MF_POPUP),
+                                     reinterpret_cast<LPARAM>(menu.Handle()));
+  EXPECT_EQ(accel, MAKELRESULT(2, MNC_EXECUTE));
+  EXPECT_EQ(SendMessageA(PopupListWindow(), WM_MENUCHAR, MAKEWPARAM('q', MF_POPUP),
+                         reinterpret_cast<LPARAM>(menu.Handle())), 0);
+
   const UINT_PTR timer = SetTimer(nullptr, 0, 300, &CloseMenus);
   SetForegroundWindow(PopupListWindow());
   menu.Popup(100, 100);
