@@ -1,9 +1,9 @@
-# korvale_form_resource(TARGET NAME FILE [BASE DIR]): compiles the .form text FILE with the
-# host tool formc at build time and links the binary stream into TARGET as the RCDATA
-# resource NAME. {file ...} values in the form are read relative to BASE (default: the
-# repository root), so they may name files the build produces.
+# korvale_form_resource(TARGET NAME FILE [BASE DIR] [DEPENDS FILE...]): compiles the .form
+# text FILE with the host tool formc at build time and links the binary stream into TARGET
+# as the RCDATA resource NAME. {file ...} values in the form are read relative to BASE
+# (default: the repository root); files the build produces for them go in DEPENDS.
 function(korvale_form_resource target name file)
-  cmake_parse_arguments(FORM "" "BASE" "" ${ARGN})
+  cmake_parse_arguments(FORM "" "BASE" "DEPENDS" ${ARGN})
   if(NOT FORM_BASE)
     set(FORM_BASE ${CMAKE_SOURCE_DIR})
   endif()
@@ -17,7 +17,7 @@ function(korvale_form_resource target name file)
   file(CONFIGURE OUTPUT ${script} CONTENT "${name} RCDATA \"${stream}\"\n")
   add_custom_command(OUTPUT ${stream}
     COMMAND ${formc_path} ${source} ${stream} --base ${FORM_BASE}
-    DEPENDS ${source} ${formc_path}
+    DEPENDS ${source} ${formc_path} ${FORM_DEPENDS}
     COMMENT "Compiling form ${file}" VERBATIM)
   add_custom_command(OUTPUT ${object}
     COMMAND ${CMAKE_RC_COMPILER} -O coff -i ${script} -o ${object}

@@ -178,21 +178,28 @@ TComponent* ContainerOf(TComponent* root, TComponent* component) {
   return root;
 }
 
-FormObject WriteObject(TComponent* component, const std::map<TComponent*, std::vector<TComponent*>>& children) {
+FormObject WriteObject(TComponent* root, const TClassInfo& rootClass, TComponent* component,
+                       const std::map<TComponent*, std::vector<TComponent*>>& children) {
   const TClassInfo* info = ClassInfoOf(component);
   if (!info) throw Exception("Class " + component->ClassName() + " is not registered");
   FormObject object;
   object.className = component->ClassName();
   object.name = component->Name();
   for (const TPropInfo* prop : info->Properties()) {
-    if (prop->kind == TTypeKind::tkMethod || !IsStoredProp(component, *prop)) continue;
+    if (prop->kind == TTypeKind::tkMethod) {
+      // An event is stored by the name of the root's handler it holds.
+      if (const THandlerInfo* handler = rootClass.BoundHandler(root, component, *prop))
+        object.properties.push_back(FormProperty{prop->name, FormValue::Ident(handler->name)});
+      continue;
+    }
+    if (!IsStoredProp(component, *prop)) continue;
     object.properties.push_back(FormProperty{prop->name, GetPropValue(component, *prop)});
   }
   WriteFiler filer(object.properties);
   component->DefineProperties(filer);
   auto it = children.find(component);
   if (it != children.end()) {
-    for (TComponent* child : it->second) object.children.push_back(WriteObject(child, children));
+    for (TComponent* child : it->second) object.children.push_back(WriteObject(root, rootClass, child, children));
   }
   return object;
 }
@@ -242,7 +249,9 @@ FormObject WriteComponent(TComponent* root) {
       return x->MenuIndex() < y->MenuIndex();
     });
   }
-  return WriteObject(root, children);
+  const TClassInfo* rootClass = ClassInfoOf(root);
+  if (!rootClass) throw Exception("Class " + root->ClassName() + " is not registered");
+  return WriteObject(root, *rootClass, root, children);
 }
 
 std::vector<std::uint8_t> WriteComponentStream(TComponent* root) {

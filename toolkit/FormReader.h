@@ -41,7 +41,8 @@ void ReadComponentStream(TComponent* root, const std::uint8_t* data, std::size_t
 void ReadComponentResource(TComponent* root, const std::string& resourceName);
 
 // The description of a root and the components it owns: stored (non-default) published
-// properties and define-property values. Events are not written.
+// properties, define-property values, and events by the name of the root class's handler
+// they hold.
 FormObject WriteComponent(TComponent* root);
 std::vector<std::uint8_t> WriteComponentStream(TComponent* root);
 

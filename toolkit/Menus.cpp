@@ -667,6 +667,7 @@ bool DispatchMenuMessage(TMessage& message) {
       if (!draw || draw->CtlType != ODT_MENU) return false;
       TMenuItem* item = FindMenuItemByCommand(static_cast<UINT>(draw->itemData));
       if (!item) return false;
+      item->InitiateAction();
       const int saved = SaveDC(draw->hDC);
       {
         MenuCanvas canvas(draw->hDC);

@@ -96,6 +96,8 @@ class TMenuItem : public TComponent {
   TMenu* GetParentMenu() const;
   TImageList* GetImageList() const;
   UINT Command() const { return command_; }
+  // The toolkit's menus are laid out left to right.
+  bool IsRightToLeft() const { return false; }
   // The native drop-down of an item with sub-items (made on first use); null otherwise.
   HMENU Handle();
   bool HasHandle() const { return handle_ != nullptr; }

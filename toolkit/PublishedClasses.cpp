@@ -174,7 +174,8 @@ void RegisterControls() {
       .Integer("Interval", [](TTimer& c) -> I { return c.Interval(); },
                [](TTimer& c, I v) { c.SetInterval(static_cast<unsigned>(v)); }, 1000)
       .Boolean("Enabled", [](TTimer& c) { return c.Enabled(); }, [](TTimer& c, bool v) { c.SetEnabled(v); }, true)
-      .EventBy<TNotifyEvent>("OnTimer", [](TTimer& c, TNotifyEvent e) { c.SetOnTimer(e); });
+      .EventBy<TNotifyEvent>("OnTimer", [](TTimer& c) { return c.OnTimer(); },
+                             [](TTimer& c, TNotifyEvent e) { c.SetOnTimer(e); });
 }
 
 void RegisterForms() {

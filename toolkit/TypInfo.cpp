@@ -104,6 +104,16 @@ const THandlerInfo* TClassInfo::FindHandler(const std::string& name) const {
   return nullptr;
 }
 
+const THandlerInfo* TClassInfo::BoundHandler(TObject* form, TObject* target, const TPropInfo& event) const {
+  if (!event.eventType) return nullptr;
+  for (const TClassInfo* c = this; c; c = c->parent_) {
+    for (const auto& h : c->handlers_) {
+      if (h.eventType == *event.eventType && h.fits(form) && h.isBound(form, target, event)) return &h;
+    }
+  }
+  return nullptr;
+}
+
 TPropInfo& TClassInfo::Add(TPropInfo info) {
   for (auto& p : properties_) {
     if (Lower(p->name) == Lower(info.name)) {

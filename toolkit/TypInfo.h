@@ -59,6 +59,8 @@ struct TPropInfo {
   // Events: the event type, and a setter taking a pointer to an event of that type.
   std::optional<std::type_index> eventType;
   std::function<void(TObject*, const void*)> setEvent;
+  // Whether the event now holds the given one (for writing the handler's name back).
+  std::function<bool(TObject*, const void*)> holdsEvent;
 };
 
 class TClassInfo;
@@ -71,6 +73,7 @@ struct THandlerInfo {
   std::function<bool(TObject* form)> fits;
   // Sets the event of the target (whose property it is) to this handler of the form.
   std::function<void(TObject* form, TObject* target, const TPropInfo& event)> bind;
+  std::function<bool(TObject* form, TObject* target, const TPropInfo& event)> isBound;
 };
 
 class TClassInfo {
@@ -86,6 +89,8 @@ class TClassInfo {
   // All properties, ancestors' first, in registration order.
   std::vector<const TPropInfo*> Properties() const;
   const THandlerInfo* FindHandler(const std::string& name) const;
+  // The handler of this form class an event of the target holds, or null.
+  const THandlerInfo* BoundHandler(TObject* form, TObject* target, const TPropInfo& event) const;
 
   const TComponentFactory& Factory() const { return factory_; }
   void SetFactory(TComponentFactory factory) { factory_ = std::move(factory); }
@@ -219,17 +224,21 @@ class TClassBuilder {
     p.kind = TTypeKind::tkMethod;
     p.eventType = std::type_index(typeid(TEvent<Args...>));
     p.setEvent = [field](TObject* o, const void* e) { Self(o).*field = *static_cast<const TEvent<Args...>*>(e); };
+    p.holdsEvent = [field](TObject* o, const void* e) {
+      return Self(o).*field == *static_cast<const TEvent<Args...>*>(e);
+    };
     info_.Add(std::move(p));
     return *this;
   }
-  // An event set through a setter: EventBy<TNotifyEvent>("OnTimer", ...).
-  template <typename E, typename F>
-  TClassBuilder& EventBy(const std::string& name, F set) {
+  // An event set through a setter: EventBy<TNotifyEvent>("OnTimer", get, set).
+  template <typename E, typename G, typename F>
+  TClassBuilder& EventBy(const std::string& name, G get, F set) {
     TPropInfo p;
     p.name = name;
     p.kind = TTypeKind::tkMethod;
     p.eventType = std::type_index(typeid(E));
     p.setEvent = [set](TObject* o, const void* e) { set(Self(o), *static_cast<const E*>(e)); };
+    p.holdsEvent = [get](TObject* o, const void* e) { return get(Self(o)) == *static_cast<const E*>(e); };
     info_.Add(std::move(p));
     return *this;
   }
@@ -242,6 +251,10 @@ class TClassBuilder {
         [method](TObject* form, TObject* target, const TPropInfo& event) {
           const TEvent<Args...> handler(dynamic_cast<C*>(form), method);
           event.setEvent(target, &handler);
+        },
+        [method](TObject* form, TObject* target, const TPropInfo& event) {
+          const TEvent<Args...> handler(dynamic_cast<C*>(form), method);
+          return event.holdsEvent && event.holdsEvent(target, &handler);
         }});
     return *this;
   }

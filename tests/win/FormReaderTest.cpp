@@ -53,9 +53,10 @@ class TProbeRoot : public TComponent {
 
 class TTestForm : public TForm {
  public:
-  explicit TTestForm(TComponent* owner) : TForm(owner) {
+  explicit TTestForm(TComponent* owner, const std::vector<std::uint8_t>* description = nullptr) : TForm(owner) {
     Register();
-    ReadComponentResource(this, "TTESTFORM");
+    if (description) ReadComponentStream(this, description->data(), description->size());
+    else ReadComponentResource(this, "TTESTFORM");
   }
   std::string ClassName() const override { return "TTestForm"; }
 
@@ -144,6 +145,35 @@ TEST(FormReader, FormFromItsCompiledResourceHasComponentsPropertiesAndEvents) {
   logging->OnClick(logging);
   SendMessageA(form->Handle(), WM_COMMAND, start->Command(), 0);
   EXPECT_EQ(Events(), (std::vector<std::string>{"click Button1", "click loggingcheck", "Start1"}));
+  delete form;
+}
+
+const FormObject* Child(const FormObject& parent, const std::string& name) {
+  for (const FormObject& child : parent.children) {
+    if (child.name == name) return &child;
+    if (const FormObject* found = Child(child, name)) return found;
+  }
+  return nullptr;
+}
+
+TEST(FormReader, WrittenFormKeepsItsEventBindingsAndReadsBackToTheSameBytes) {
+  auto* form = TForm::Create<TTestForm>(&Application());
+  const FormObject tree = WriteComponent(form);
+  ASSERT_NE(tree.Find("OnCreate"), nullptr);
+  EXPECT_EQ(tree.Find("OnCreate")->value, FormValue::Ident("FormCreate"));
+  ASSERT_NE(Child(tree, "loggingcheck"), nullptr);
+  EXPECT_EQ(Child(tree, "loggingcheck")->Find("OnClick")->value, FormValue::Ident("Button1Click"));
+  ASSERT_NE(Child(tree, "loginservertimer"), nullptr);
+  EXPECT_EQ(Child(tree, "loginservertimer")->Find("OnTimer")->value, FormValue::Ident("TimerTick"));
+  EXPECT_EQ(tree.Find("Menu")->value, FormValue::Ident("MainMenu1"));
+  ASSERT_NE(Child(tree, "Start1"), nullptr);
+  EXPECT_EQ(Child(*Child(tree, "File1"), "Start1")->Find("ShortCut")->value, FormValue::Int(16397));
+
+  const std::vector<std::uint8_t> bytes = WriteComponentStream(form);
+  auto* copy = TForm::Create<TTestForm>(&Application(), &bytes);
+  EXPECT_EQ(WriteComponentStream(copy), bytes);
+  EXPECT_EQ(dynamic_cast<TCheckBox*>(copy->FindComponent("loggingcheck"))->Parent(), copy->FindComponent("GroupBox1"));
+  delete copy;
   delete form;
 }
 
