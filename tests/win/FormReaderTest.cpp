@@ -11,6 +11,7 @@
 #include "toolkit/Canvas.h"
 #include "toolkit/Button.h"
 #include "toolkit/CheckBox.h"
+#include "toolkit/Collection.h"
 #include "toolkit/Edit.h"
 #include "toolkit/Form.h"
 #include "toolkit/GroupBox.h"
@@ -46,6 +47,21 @@ class TLoadProbe : public TComponent {
   std::vector<std::uint8_t> secret;
 };
 
+class TTestItem : public TCollectionItem {
+ public:
+  using TCollectionItem::TCollectionItem;
+  std::string ClassName() const override { return "TTestItem"; }
+  std::string caption;
+  int width = 50;
+};
+
+class TItemHolder : public TComponent {
+ public:
+  explicit TItemHolder(TComponent* owner) : TComponent(owner) {}
+  std::string ClassName() const override { return "TItemHolder"; }
+  TCollection items{this, TCollection::FactoryOf<TTestItem>()};
+};
+
 class TProbeRoot : public TComponent {
  public:
   std::string ClassName() const override { return "TProbeRoot"; }
@@ -63,6 +79,13 @@ class TTestForm : public TForm {
   static void Register() {
     RegisterPublishedClass<TLoadProbe>("TLoadProbe", "TComponent").Creatable();
     RegisterPublishedClass<TProbeRoot>("TProbeRoot", "TComponent");
+    RegisterPublishedClass<TTestItem>("TTestItem", "")
+        .String("Caption", [](TTestItem& i) { return i.caption; }, [](TTestItem& i, const std::string& v) { i.caption = v; })
+        .Integer("Width", [](TTestItem& i) -> std::int64_t { return i.width; },
+                 [](TTestItem& i, std::int64_t v) { i.width = static_cast<int>(v); }, 50);
+    RegisterPublishedClass<TItemHolder>("TItemHolder", "TComponent")
+        .Creatable()
+        .Collection("Items", [](TItemHolder& h) -> TCollection& { return h.items; });
     RegisterPublishedClass<TTestForm>("TTestForm", "TForm")
         .Handler("FormCreate", &TTestForm::FormCreate)
         .Handler("FormCloseQuery", &TTestForm::FormCloseQuery)
@@ -217,6 +240,34 @@ TEST(FormReader, DefinePropertyValueRoundTripsByteForByte) {
   EXPECT_NE(tree.children[2].Find("Bitmap"), nullptr);
   ASSERT_NE(tree.children[0].Find("Secret"), nullptr);
   EXPECT_EQ(tree.children[1].Find("Secret"), nullptr);
+}
+
+TEST(FormReader, CollectionsAreReadItemByItemAndWrittenBack) {
+  TTestForm::Register();
+  const std::string text =
+      "object R: TProbeRoot\n"
+      "  object H: TItemHolder\n"
+      "    Items = <\n"
+      "      item\n        Caption = 'Login'\n      end\n"
+      "      item\n        Caption = 'Map'\n        Width = 80\n      end>\n"
+      "  end\n"
+      "end\n";
+  FormTextResult parsed = ParseFormText(text);
+  ASSERT_TRUE(parsed.ok()) << parsed.error;
+  TProbeRoot root;
+  ReadComponent(&root, parsed.root);
+  auto* holder = dynamic_cast<TItemHolder*>(root.FindComponent("H"));
+  ASSERT_NE(holder, nullptr);
+  ASSERT_EQ(holder->items.Count(), 2);
+  auto* second = static_cast<TTestItem*>(holder->items.Items(1));
+  EXPECT_EQ(second->caption, "Map");
+  EXPECT_EQ(second->width, 80);
+  EXPECT_EQ(static_cast<TTestItem*>(holder->items.Items(0))->width, 50);
+  EXPECT_EQ(WriteComponent(&root), parsed.root);  // the default Width of the first is not stored
+
+  parsed.root.children[0].properties[0].value.items[0][0].name = "Height";
+  TProbeRoot other;
+  EXPECT_THROW(ReadComponent(&other, parsed.root), Exception);
 }
 
 void ExpectReadError(const std::string& text, const std::string& expected) {
