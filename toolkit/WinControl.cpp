@@ -109,6 +109,9 @@ TWinControl::TWinControl(TComponent* owner) : TControl(owner) {
 
 TWinControl::~TWinControl() {
   MarkDestroying();
+  // Leave the parent while this is still a windowed control: from ~TControl the parent
+  // could no longer tell, and would keep it in its tab list.
+  if (Parent()) Parent()->RemoveControl(this);
   while (!controls_.empty()) delete controls_.back();
   // Leave the parent while still a TWinControl, so that it drops this from its tab list.
   if (Parent()) Parent()->RemoveControl(this);
