@@ -130,13 +130,6 @@ HWND TTrayIconHandler::Handle() {
 
 int TTrayIconHandler::RefCount() { return SharedTrayWindow() ? SharedTrayWindow()->Count() : 0; }
 
-void TIconVector::Add(HICON icon) { icons_.emplace_back(icon); }
-
-void TIconVector::GetIcon(int index, TIcon& icon) const {
-  if (index < 0 || index >= Count()) return;
-  icon.SetHandle(CopyIcon(icons_[static_cast<std::size_t>(index)].get()));
-}
-
 TCoolTrayIcon::TCoolTrayIcon(TComponent* owner) : TComponent(owner) {
   HWND window = nullptr;
   const UINT id = TTrayIconHandler::Add(this, window);
@@ -205,14 +198,8 @@ void TCoolTrayIcon::Loaded() {
 void TCoolTrayIcon::Notification(TComponent* component, TOperation operation) {
   TComponent::Notification(component, operation);
   if (operation != TOperation::opRemove) return;
-  if (component == popupComponent_) {
-    popupMenu_ = nullptr;
-    popupComponent_ = nullptr;
-  }
-  if (component == iconListComponent_) {
-    iconList_ = nullptr;
-    iconListComponent_ = nullptr;
-  }
+  if (component == popupMenu_) popupMenu_ = nullptr;
+  if (component == iconList_) iconList_ = nullptr;
 }
 
 void TCoolTrayIcon::SendShellRequest(DWORD request) {
@@ -269,14 +256,8 @@ void TCoolTrayIcon::SetShowHint(bool show) {
 
 void TCoolTrayIcon::IconChanged(TObject*) { UpdateTrayIcon(); }
 
-void TCoolTrayIcon::SetPopupMenu(TTrayPopupMenu* menu) {
-  popupMenu_ = menu;
-  popupComponent_ = dynamic_cast<TComponent*>(menu);
-}
-
-void TCoolTrayIcon::SetIconList(TTrayIconList* list) {
+void TCoolTrayIcon::SetIconList(TImageList* list) {
   iconList_ = list;
-  iconListComponent_ = dynamic_cast<TComponent*>(list);
   SetIconIndex(0);
 }
 
@@ -288,7 +269,12 @@ void TCoolTrayIcon::SetIconIndex(int index) {
     return;
   }
   iconIndex_ = std::clamp(index, 0, count - 1);
-  iconList_->GetIcon(iconIndex_, icon_);
+  LoadListIcon(iconIndex_);
+}
+
+void TCoolTrayIcon::LoadListIcon(int index) {
+  // An image that cannot be made into an icon leaves an empty icon, shown as such.
+  icon_.SetHandle(ImageList_GetIcon(iconList_->Handle(), index, ILD_NORMAL));
 }
 
 void TCoolTrayIcon::SetCycleIcons(bool cycle) {
@@ -393,7 +379,7 @@ void TCoolTrayIcon::HandleIconMessage(UINT mouseMessage) {
       clickPending_ = false;
       doubleClickSeen_ = true;
       if (OnDblClick) OnDblClick(this);
-      if (popupMenu_ && popupMenu_->AutoPopup() && !leftPopup_) popupMenu_->ClickDefaultItem();
+      if (popupMenu_ && popupMenu_->AutoPopup() && !leftPopup_) ClickDefaultItem();
       break;
     case WM_RBUTTONDOWN:
       MouseEvent(OnMouseDown, TMouseButton::mbRight);
@@ -425,6 +411,16 @@ void TCoolTrayIcon::HandleIconMessage(UINT mouseMessage) {
   }
 }
 
+void TCoolTrayIcon::ClickDefaultItem() {
+  TMenuItem* items = popupMenu_->Items();
+  for (int i = 0; i < items->Count(); ++i) {
+    if (items->Items(i)->Default()) {
+      items->Items(i)->Click();
+      return;
+    }
+  }
+}
+
 void TCoolTrayIcon::ClickTimerProc(TObject*) {
   clickTimer_->Stop();
   if (!doubleClickSeen_ && clickPending_) {
@@ -446,7 +442,7 @@ void TCoolTrayIcon::ExitTimerProc(TObject*) {
 
 void TCoolTrayIcon::CycleTimerProc(TObject*) {
   if (!iconList_ || iconList_->Count() == 0) return;
-  iconList_->GetIcon(iconIndex_, icon_);
+  LoadListIcon(iconIndex_);
   const int next = iconIndex_ + 1 < iconList_->Count() ? iconIndex_ + 1 : 0;
   if (OnCycle) OnCycle(this, next);
   SetIconIndex(next);

@@ -11,11 +11,12 @@
 #include <cstdint>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "toolkit/Component.h"
 #include "toolkit/Event.h"
 #include "toolkit/Icon.h"
+#include "toolkit/ImageList.h"
+#include "toolkit/Menus.h"
 #include "toolkit/Messages.h"
 #include "tray/SimpleTimer.h"
 
@@ -23,10 +24,7 @@ namespace korvale {
 
 enum class TMouseButton { mbLeft, mbRight, mbMiddle };
 
-using TShiftState = std::uint8_t;
-constexpr TShiftState ssShift = 0x01;
-constexpr TShiftState ssAlt = 0x02;
-constexpr TShiftState ssCtrl = 0x04;
+// The mouse buttons' flags beside the keys' (ssShift, ssAlt, ssCtrl) of the toolkit.
 constexpr TShiftState ssLeft = 0x08;
 constexpr TShiftState ssRight = 0x10;
 constexpr TShiftState ssMiddle = 0x20;
@@ -35,38 +33,6 @@ using TMouseEvent = TEvent<TObject*, TMouseButton, TShiftState, int, int>;
 using TMouseMoveEvent = TEvent<TObject*, TShiftState, int, int>;
 using TCycleEvent = TEvent<TObject*, int>;
 using TStartupEvent = TEvent<TObject*, bool&>;
-
-// What the tray icon needs of a popup menu.
-class TTrayPopupMenu {
- public:
-  virtual ~TTrayPopupMenu() = default;
-  virtual bool AutoPopup() const = 0;
-  virtual void SetPopupComponent(TComponent* component) = 0;
-  // Shows the menu at a screen position and returns when it closes.
-  virtual void Popup(int x, int y) = 0;
-  // Clicks the default item with the lowest index, if the menu has one.
-  virtual void ClickDefaultItem() = 0;
-};
-
-// What the tray icon needs of an image list: a count and a copy of icon Index.
-class TTrayIconList {
- public:
-  virtual ~TTrayIconList() = default;
-  virtual int Count() const = 0;
-  virtual void GetIcon(int index, TIcon& icon) const = 0;
-};
-
-// An icon list of its own icons, for animation without an image list.
-class TIconVector : public TTrayIconList {
- public:
-  // Takes ownership of Icon.
-  void Add(HICON icon);
-  int Count() const override { return static_cast<int>(icons_.size()); }
-  void GetIcon(int index, TIcon& icon) const override;
-
- private:
-  std::vector<UniqueIcon> icons_;
-};
 
 // The shell's message to its notification icons' windows when the taskbar was re-created;
 // 0 when the common controls are too old to have it.
@@ -102,14 +68,14 @@ class TCoolTrayIcon : public TComponent {
   void SetShowHint(bool show);
   bool Enabled() const { return enabled_; }
   void SetEnabled(bool enabled) { enabled_ = enabled; }
-  TTrayPopupMenu* PopupMenu() const { return popupMenu_; }
-  void SetPopupMenu(TTrayPopupMenu* menu);
+  TPopupMenu* PopupMenu() const { return popupMenu_; }
+  void SetPopupMenu(TPopupMenu* menu) { popupMenu_ = menu; }
   bool LeftPopup() const { return leftPopup_; }
   void SetLeftPopup(bool left) { leftPopup_ = left; }
   bool MinimizeToTray() const { return minimizeToTray_; }
   void SetMinimizeToTray(bool minimize) { minimizeToTray_ = minimize; }
-  TTrayIconList* IconList() const { return iconList_; }
-  void SetIconList(TTrayIconList* list);
+  TImageList* IconList() const { return iconList_; }
+  void SetIconList(TImageList* list);
   int IconIndex() const { return iconIndex_; }
   void SetIconIndex(int index);
   bool CycleIcons() const { return cycleIcons_; }
@@ -151,6 +117,8 @@ class TCoolTrayIcon : public TComponent {
   void SendShellRequest(DWORD request);
   void HideTaskbarButton();
   void IconChanged(TObject* sender);
+  void LoadListIcon(int index);
+  void ClickDefaultItem();
   void CycleTimerProc(TObject* sender);
   void ClickTimerProc(TObject* sender);
   void ExitTimerProc(TObject* sender);
@@ -163,13 +131,10 @@ class TCoolTrayIcon : public TComponent {
   std::string hint_;
   bool showHint_ = true;
   bool enabled_ = true;
-  TTrayPopupMenu* popupMenu_ = nullptr;
-  // The menu and list as components, to hear of their removal.
-  TComponent* popupComponent_ = nullptr;
-  TComponent* iconListComponent_ = nullptr;
+  TPopupMenu* popupMenu_ = nullptr;
   bool leftPopup_ = false;
   bool minimizeToTray_ = false;
-  TTrayIconList* iconList_ = nullptr;
+  TImageList* iconList_ = nullptr;
   int iconIndex_ = 0;
   bool cycleIcons_ = false;
   bool wantEnterExitEvents_ = false;
