@@ -148,7 +148,8 @@ TCoolTrayIcon::TCoolTrayIcon(TComponent* owner) : TComponent(owner) {
 
   cycleTimer_ = std::make_unique<TSimpleTimer>(TNotifyEvent(this, &TCoolTrayIcon::CycleTimerProc));
   clickTimer_ = std::make_unique<TSimpleTimer>(TNotifyEvent(this, &TCoolTrayIcon::ClickTimerProc));
-  exitTimer_ = std::make_unique<TSimpleTimer>(20, TNotifyEvent(this, &TCoolTrayIcon::ExitTimerProc));
+  exitTimer_ =
+      std::make_unique<TSimpleTimer>(20, TNotifyEvent(this, &TCoolTrayIcon::ExitTimerProc));
 
   Application().HookMainWindow(TWindowHook(this, &TCoolTrayIcon::HookAppProc));
   if (auto* control = dynamic_cast<TWinControl*>(owner)) {
@@ -300,7 +301,8 @@ void TCoolTrayIcon::RestoreFromTray() {
   TForm* main = Application().MainForm();
   if (!OwnerIsWindow() || !main) return;
   if (Application().Minimized()) Application().Restore();
-  if (main->WindowState() == TWindowState::wsMinimized) main->SetWindowState(TWindowState::wsNormal);
+  if (main->WindowState() == TWindowState::wsMinimized)
+    main->SetWindowState(TWindowState::wsNormal);
   main->Show();
   SetForegroundWindow(Application().Handle());
   Application().BringToFront();

@@ -107,8 +107,10 @@ class EventLog : public TObject {
 
  private:
   static std::string Name(TMouseButton button, TShiftState shift) {
-    const char* name = button == TMouseButton::mbLeft ? "left" : button == TMouseButton::mbRight ? "right" : "middle";
-    const TShiftState flag = button == TMouseButton::mbLeft ? ssLeft : button == TMouseButton::mbRight ? ssRight : ssMiddle;
+    const bool left = button == TMouseButton::mbLeft;
+    const bool right = button == TMouseButton::mbRight;
+    const char* name = left ? "left" : right ? "right" : "middle";
+    const TShiftState flag = left ? ssLeft : right ? ssRight : ssMiddle;
     return std::string(name) + ((shift & flag) ? "" : " (no button flag)");
   }
 };
@@ -262,7 +264,8 @@ TEST(TrayIcon, RightButtonOpensThePopupMenuOnlyWhileEnabled) {
 
   log.events.clear();
   t.tray->SetEnabled(false);
-  for (UINT msg : {WM_RBUTTONDOWN, WM_RBUTTONUP, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_MOUSEMOVE})
+  for (UINT msg : {WM_RBUTTONDOWN, WM_RBUTTONUP, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK,
+                   WM_MOUSEMOVE})
     Notify(*t.tray, msg);
   EXPECT_EQ(menu->popups, 2);
   EXPECT_TRUE(log.events.empty());
@@ -445,7 +448,8 @@ TEST(TrayIcon, TaskbarCreatedBroadcastAddsTheIconAgain) {
   ASSERT_FALSE(ShellHasIcon(shown.tray->IconData()));
 
   DWORD_PTR ignored = 0;
-  SendMessageTimeoutA(HWND_BROADCAST, TaskbarCreatedMessage(), 0, 0, SMTO_ABORTIFHUNG, 2000, &ignored);
+  SendMessageTimeoutA(HWND_BROADCAST, TaskbarCreatedMessage(), 0, 0, SMTO_ABORTIFHUNG, 2000,
+                      &ignored);
   EXPECT_TRUE(WaitFor([&] { return ShellHasIcon(shown.tray->IconData()); }, 2s));
   EXPECT_FALSE(ShellHasIcon(hidden.tray->IconData())) << "an icon that is not visible stays away";
 }
