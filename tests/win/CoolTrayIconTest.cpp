@@ -29,6 +29,19 @@ bool ShellHasIcon(const NOTIFYICONDATAA& data) {
   return Shell_NotifyIconA(NIM_MODIFY, &copy) != FALSE;
 }
 
+// How many pixels of the shell's taskbar show this colour: the notification area draws its
+// icons into the taskbar window itself.
+int TaskbarPixels(std::uint32_t colour) {
+  HWND taskbar = FindWindowA("Shell_TrayWnd", nullptr);
+  if (!taskbar) return -1;
+  const PixelBuffer shot = CaptureWindow(taskbar);
+  int count = 0;
+  for (std::uint32_t p : shot.pixels) count += p == colour;
+  return count;
+}
+
+constexpr int kIconPixels = 16 * 16;
+
 void Notify(const TCoolTrayIcon& tray, UINT mouseMessage) {
   SendMessageA(TTrayIconHandler::Handle(), TCoolTrayIcon::TrayCallbackMessage, tray.IconData().uID,
                mouseMessage);
@@ -155,6 +168,8 @@ TEST(TrayIcon, AddedUpdatedAndRemovedThroughTheShell) {
     EXPECT_EQ(data.hWnd, TTrayIconHandler::Handle());
     EXPECT_TRUE(t.tray->IconVisible());
     EXPECT_TRUE(ShellHasIcon(data)) << "the loaded IconVisible adds the icon";
+    EXPECT_TRUE(WaitFor([] { return TaskbarPixels(0xC82828) >= kIconPixels; }, 2s))
+        << "the taskbar shows the icon";
     NOTIFYICONDATAA twice = data;
     EXPECT_FALSE(Shell_NotifyIconA(NIM_ADD, &twice)) << "the shell holds exactly this icon";
 
@@ -163,10 +178,13 @@ TEST(TrayIcon, AddedUpdatedAndRemovedThroughTheShell) {
     t.tray->Icon().SetHandle(SolidIcon(RGB(40, 200, 40)));
     EXPECT_EQ(data.hIcon, t.tray->Icon().Handle()) << "a new icon is sent at once";
     EXPECT_TRUE(ShellHasIcon(data));
+    EXPECT_TRUE(WaitFor([] { return TaskbarPixels(0x28C828) >= kIconPixels; }, 2s));
+    EXPECT_EQ(TaskbarPixels(0xC82828), 0) << "the old picture is gone";
 
     t.tray->SetIconVisible(false);
     EXPECT_FALSE(t.tray->IconVisible());
     EXPECT_FALSE(ShellHasIcon(data));
+    EXPECT_TRUE(WaitFor([] { return TaskbarPixels(0x28C828) == 0; }, 2s));
     t.tray->SetHint("still kept");
     EXPECT_FALSE(ShellHasIcon(data)) << "an update does not bring a removed icon back";
 
