@@ -34,8 +34,8 @@ using TMouseMoveEvent = TEvent<TObject*, TShiftState, int, int>;
 using TCycleEvent = TEvent<TObject*, int>;
 using TStartupEvent = TEvent<TObject*, bool&>;
 
-// The shell's message to its notification icons' windows when the taskbar was re-created;
-// 0 when the common controls are too old to have it.
+// The message the shell broadcasts to top-level windows when the taskbar was re-created;
+// 0 when the common controls are too old to know it.
 UINT TaskbarCreatedMessage();
 
 class TCoolTrayIcon : public TComponent {
