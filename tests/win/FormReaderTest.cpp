@@ -285,6 +285,7 @@ void ExpectReadError(const std::string& text, const std::string& expected) {
 TEST(FormReader, UnknownNamesAndCorruptStreamsFailWithClearMessages) {
   TTestForm::Register();
   ExpectReadError("object R: TNoSuchRoot end", "Class TNoSuchRoot not found");
+  ExpectReadError("object R: TButton end", "Class TButton does not describe a TProbeRoot");
   ExpectReadError("object R: TProbeRoot object X: TNoSuchThing end end", "Class TNoSuchThing not found");
   ExpectReadError("object R: TProbeRoot object B: TButton Bogus = 1 end end",
                   "Property Bogus does not exist in class TButton");
