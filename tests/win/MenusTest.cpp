@@ -277,6 +277,29 @@ TEST(Menus, OwnerDrawnPopupMeasuresAndDrawsItsItems) {
   EXPECT_EQ(clicks, 1);
 }
 
+TEST(Menus, DefaultLookDrawsTheCheckMarkInTheTextColourOverTheMenuColour) {
+  TMenuItem item;
+  item.SetCaption("&Login Server");
+  item.SetChecked(true);
+  TBitmap target;
+  target.SetSize(120, 20);
+  item.DefaultDrawItem(target.Canvas(), RECT{0, 0, 120, 20}, 0, false);
+  const COLORREF menu = ColorToRGB(clMenu);
+  const COLORREF text = ColorToRGB(clMenuText);
+  int marked = 0;
+  int other = 0;
+  for (int y = 1; y < 17; ++y) {
+    for (int x = 1; x < 17; ++x) {
+      const COLORREF c = target.Canvas().Pixel(x, y);
+      if (c == text) ++marked;
+      else if (c != menu) ++other;
+    }
+  }
+  EXPECT_GT(marked, 4);
+  EXPECT_EQ(other, 0);
+  EXPECT_EQ(target.Canvas().Pixel(1, 1), menu);
+}
+
 TEST(Menus, ImageListAddsAStripWithATransparentColourAndDrawsIt) {
   TBitmap strip;
   strip.SetSize(48, 16);
