@@ -277,6 +277,29 @@ TEST(Menus, OwnerDrawnPopupMeasuresAndDrawsItsItems) {
   EXPECT_EQ(clicks, 1);
 }
 
+TEST(Menus, MenusGiveBackEveryNativeHandle) {
+  auto* form = TForm::Create<MenuForm>(&Application());
+  form->HandleNeeded();
+  auto* popup = new TPopupMenu(form);
+  auto* sub = form->Item(popup->Items(), "S&ervers");
+  form->Item(sub, "Login Server");
+  std::vector<HMENU> handles{form->menu->Handle(), form->file->Handle(), form->servers->Handle(),
+                             popup->Handle(), sub->Handle()};
+  // A first sub-item turns Login into a drop-down; losing it turns it back.
+  auto* nested = form->Item(form->login, "nested");
+  HMENU loginMenu = form->login->Handle();
+  ASSERT_NE(loginMenu, nullptr);
+  delete nested;
+  EXPECT_FALSE(IsMenu(loginMenu));
+  EXPECT_EQ(form->login->Handle(), nullptr);
+  for (HMENU h : handles) EXPECT_TRUE(IsMenu(h));
+  delete form;
+  for (HMENU h : handles) {
+    EXPECT_FALSE(IsMenu(h));
+    EXPECT_EQ(FindMenuItemByHandle(h), nullptr);
+  }
+}
+
 TEST(Menus, DefaultLookDrawsTheCheckMarkInTheTextColourOverTheMenuColour) {
   TMenuItem item;
   item.SetCaption("&Login Server");
