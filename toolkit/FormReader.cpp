@@ -209,7 +209,9 @@ FormObject WriteObject(TComponent* root, const TClassInfo& rootClass, TComponent
 void ReadComponent(TComponent* root, const FormObject& description) {
   const TClassInfo* rootClass = FindClassInfo(description.className);
   if (!rootClass) throw Exception("Class " + description.className + " not found");
-  if (!rootClass->InheritsFrom(root->ClassName()) && !ClassInfoOf(root))
+  // The description names the root's own class or one derived from it (a form class whose
+  // C++ type does not name itself).
+  if (!rootClass->InheritsFrom(root->ClassName()))
     throw Exception("Class " + description.className + " does not describe a " + root->ClassName());
   Reader reader(root, rootClass);
   reader.ReadRoot(description);

@@ -106,6 +106,32 @@ class MenuCanvas {
   TCanvas canvas_;
 };
 
+// The system check mark (black on white) in the given colour, centred in Box, the rest of
+// the box left as it is.
+void DrawCheckMark(HDC dc, const RECT& box, COLORREF color) {
+  constexpr WORD kCheckBitmap = 32760;  // OBM_CHECK, an OEM resource of the system
+  HBITMAP mark = LoadBitmapA(nullptr, MAKEINTRESOURCEA(kCheckBitmap));
+  if (!mark) return;
+  BITMAP info{};
+  GetObjectA(mark, sizeof info, &info);
+  HDC source = CreateCompatibleDC(dc);
+  HGDIOBJ oldBitmap = SelectObject(source, mark);
+  HBRUSH brush = CreateSolidBrush(color);
+  HGDIOBJ oldBrush = SelectObject(dc, brush);
+  const COLORREF oldText = SetTextColor(dc, RGB(0, 0, 0));
+  const COLORREF oldBack = SetBkColor(dc, RGB(255, 255, 255));
+  const int x = box.left + (box.right - box.left - info.bmWidth) / 2 + 1;
+  const int y = box.top + (box.bottom - box.top - info.bmHeight) / 2 + 1;
+  BitBlt(dc, x, y, info.bmWidth, info.bmHeight, source, 0, 0, 0x00B8074A);  // brush where black
+  SetTextColor(dc, oldText);
+  SetBkColor(dc, oldBack);
+  SelectObject(dc, oldBrush);
+  DeleteObject(brush);
+  SelectObject(source, oldBitmap);
+  DeleteDC(source);
+  DeleteObject(mark);
+}
+
 TOwnerDrawState DrawStateOf(UINT state) {
   TOwnerDrawState result = 0;
   if (state & ODS_SELECTED) result |= odSelected;
@@ -460,12 +486,11 @@ void TMenuItem::DefaultDrawItem(TCanvas& canvas, const RECT& rect, TOwnerDrawSta
     if (checked_) DrawEdge(dc, &boxRect, BDR_SUNKENOUTER, BF_RECT);
     images->Draw(canvas, boxRect.left + (box - images->Width()) / 2,
                  rect.top + (rect.bottom - rect.top - images->Height()) / 2, imageIndex_, enabled_);
-  } else if (checked_) {
-    RECT mark = boxRect;
-    DrawFrameControl(dc, &mark, DFC_MENU, DFCS_MENUCHECK);
   }
   TColor textColor = selected ? clHighlightText : clMenuText;
   if (!enabled_) textColor = clGrayText;
+  if (checked_ && !(images && imageIndex_ >= 0 && imageIndex_ < images->Count()))
+    DrawCheckMark(dc, boxRect, ColorToRGB(textColor));
   canvas.Font().SetColor(textColor);
   canvas.Font().SetStyle(default_ ? fsBold : 0);
   SetBkMode(dc, TRANSPARENT);

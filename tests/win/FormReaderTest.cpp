@@ -18,6 +18,8 @@
 #include "toolkit/ImageList.h"
 #include "toolkit/Label.h"
 #include "toolkit/Menus.h"
+#include "toolkit/PageControl.h"
+#include "toolkit/SpinEdit.h"
 #include "toolkit/Timer.h"
 #include "toolkit/TrackBar.h"
 #include "toolkit/TypInfo.h"
@@ -143,6 +145,14 @@ TEST(FormReader, FormFromItsCompiledResourceHasComponentsPropertiesAndEvents) {
   ASSERT_NE(log, nullptr);
   EXPECT_EQ(log->ScrollBars(), TScrollStyle::ssVertical);
   EXPECT_EQ(log->Lines(), (std::vector<std::string>{"first line", "second line"}));
+  auto* pages = form->Find<TPageControl>("PageControl1");
+  ASSERT_NE(pages, nullptr);
+  ASSERT_EQ(pages->PageCount(), 2);
+  EXPECT_EQ(pages->ActivePage(), form->Find<TTabSheet>("TabSheet2"));
+  EXPECT_EQ(form->Find<TTabSheet>("TabSheet1")->Caption(), "Login");
+  EXPECT_EQ(form->Find<TEdit>("loginip")->Parent(), form->Find<TTabSheet>("TabSheet1"));
+  EXPECT_EQ(form->Find<TEdit>("loginip")->Text(), "127.0.0.1");
+  EXPECT_EQ(form->Find<TSpinEdit>("charport")->Value(), 6121);
   auto* timer = form->Find<TTimer>("loginservertimer");
   ASSERT_NE(timer, nullptr);
   EXPECT_EQ(timer->Interval(), 5000u);
@@ -285,6 +295,7 @@ void ExpectReadError(const std::string& text, const std::string& expected) {
 TEST(FormReader, UnknownNamesAndCorruptStreamsFailWithClearMessages) {
   TTestForm::Register();
   ExpectReadError("object R: TNoSuchRoot end", "Class TNoSuchRoot not found");
+  ExpectReadError("object R: TButton end", "Class TButton does not describe a TProbeRoot");
   ExpectReadError("object R: TProbeRoot object X: TNoSuchThing end end", "Class TNoSuchThing not found");
   ExpectReadError("object R: TProbeRoot object B: TButton Bogus = 1 end end",
                   "Property Bogus does not exist in class TButton");

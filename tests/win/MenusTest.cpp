@@ -277,6 +277,52 @@ TEST(Menus, OwnerDrawnPopupMeasuresAndDrawsItsItems) {
   EXPECT_EQ(clicks, 1);
 }
 
+TEST(Menus, MenusGiveBackEveryNativeHandle) {
+  auto* form = TForm::Create<MenuForm>(&Application());
+  form->HandleNeeded();
+  auto* popup = new TPopupMenu(form);
+  auto* sub = form->Item(popup->Items(), "S&ervers");
+  form->Item(sub, "Login Server");
+  std::vector<HMENU> handles{form->menu->Handle(), form->file->Handle(), form->servers->Handle(),
+                             popup->Handle(), sub->Handle()};
+  // A first sub-item turns Login into a drop-down; losing it turns it back.
+  auto* nested = form->Item(form->login, "nested");
+  HMENU loginMenu = form->login->Handle();
+  ASSERT_NE(loginMenu, nullptr);
+  delete nested;
+  EXPECT_FALSE(IsMenu(loginMenu));
+  EXPECT_EQ(form->login->Handle(), nullptr);
+  for (HMENU h : handles) EXPECT_TRUE(IsMenu(h));
+  delete form;
+  for (HMENU h : handles) {
+    EXPECT_FALSE(IsMenu(h));
+    EXPECT_EQ(FindMenuItemByHandle(h), nullptr);
+  }
+}
+
+TEST(Menus, DefaultLookDrawsTheCheckMarkInTheTextColourOverTheMenuColour) {
+  TMenuItem item;
+  item.SetCaption("&Login Server");
+  item.SetChecked(true);
+  TBitmap target;
+  target.SetSize(120, 20);
+  item.DefaultDrawItem(target.Canvas(), RECT{0, 0, 120, 20}, 0, false);
+  const COLORREF menu = ColorToRGB(clMenu);
+  const COLORREF text = ColorToRGB(clMenuText);
+  int marked = 0;
+  int other = 0;
+  for (int y = 1; y < 17; ++y) {
+    for (int x = 1; x < 17; ++x) {
+      const COLORREF c = target.Canvas().Pixel(x, y);
+      if (c == text) ++marked;
+      else if (c != menu) ++other;
+    }
+  }
+  EXPECT_GT(marked, 4);
+  EXPECT_EQ(other, 0);
+  EXPECT_EQ(target.Canvas().Pixel(1, 1), menu);
+}
+
 TEST(Menus, ImageListAddsAStripWithATransparentColourAndDrawsIt) {
   TBitmap strip;
   strip.SetSize(48, 16);
