@@ -124,44 +124,31 @@ void TSkinManage::DoPendingAction() {
   if (!FCurrentSkinData) return;
   FTimer->SetEnabled(false);
   TSkinData* const s = FCurrentSkinData;
-  if (s->SkinFormtype() == TSkinFormType::sfOnlyThisForm) {
-    switch (FPendingAction) {
-      case kSkinActionActivate:
-        FActive = true;
-        FSkinAll = true;
+  switch (FPendingAction) {
+    case kSkinActionActivate:
+      FActive = true;
+      FSkinAll = true;
+      if (s->SkinFormtype() == TSkinFormType::sfOnlyThisForm) {
+        // Only the form that owns this skin data takes the skin.
         for (int i = Screen().FormCount() - 1; i >= 0; --i) {
           if (Screen().Forms(i) == s->Owner()) {
             SkinVclForm(Screen().Forms(i));
             break;
           }
         }
-        FSkinAll = false;
-        break;
-      case kSkinActionDeactivate:
-        FActive = false;
-        PurgeClosedForms();
-        break;
-      case kSkinActionRefresh:
-        PurgeClosedForms();
-        break;
-    }
-  } else {
-    switch (FPendingAction) {
-      case kSkinActionActivate:
-        FActive = true;
-        FSkinAll = true;
+      } else {
         PurgeClosedForms();
         for (int i = Screen().FormCount() - 1; i >= 0; --i) SkinVclForm(Screen().Forms(i));
-        FSkinAll = false;
-        break;
-      case kSkinActionDeactivate:
-        FActive = false;
-        PurgeClosedForms();
-        break;
-      case kSkinActionRefresh:
-        PurgeClosedForms();
-        break;
-    }
+      }
+      FSkinAll = false;
+      break;
+    case kSkinActionDeactivate:
+      FActive = false;
+      PurgeClosedForms();
+      break;
+    case kSkinActionRefresh:
+      PurgeClosedForms();
+      break;
   }
   s->FireSkinChanged();
   FCurrentSkinData = nullptr;
