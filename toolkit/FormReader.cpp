@@ -18,36 +18,6 @@ std::string Describe(const TComponent* component) {
   return name + ": " + component->ClassName();
 }
 
-// Hands the binary values a class does not publish to its define-property hook.
-class ReadFiler : public TFiler {
- public:
-  explicit ReadFiler(std::vector<const FormProperty*> pending) : pending_(std::move(pending)) {}
-  void DefineBinaryProperty(const std::string& name, BinaryReader read, BinaryWriter, bool) override {
-    for (auto it = pending_.begin(); it != pending_.end(); ++it) {
-      if ((*it)->name == name) {
-        if (read) read((*it)->value.bytes);
-        pending_.erase(it);
-        return;
-      }
-    }
-  }
-  const std::vector<const FormProperty*>& Left() const { return pending_; }
-
- private:
-  std::vector<const FormProperty*> pending_;
-};
-
-class WriteFiler : public TFiler {
- public:
-  explicit WriteFiler(std::vector<FormProperty>& out) : out_(out) {}
-  void DefineBinaryProperty(const std::string& name, BinaryReader, BinaryWriter write, bool hasData) override {
-    if (hasData && write) out_.push_back(FormProperty{name, FormValue::Bytes(write())});
-  }
-
- private:
-  std::vector<FormProperty>& out_;
-};
-
 class Reader {
  public:
   Reader(TComponent* root, const TClassInfo* rootClass) : root_(root), rootClass_(rootClass) {}
@@ -122,7 +92,7 @@ class Reader {
         throw Exception("Error reading " + Describe(component) + "." + stored.name + ": " + e.Message());
       }
     }
-    ReadFiler filer(defined);
+    TReadFiler filer(defined);
     component->DefineProperties(filer);
     if (!filer.Left().empty()) {
       throw Exception("Property " + filer.Left().front()->name + " does not exist in class " + info.Name() + " (" +
@@ -195,7 +165,7 @@ FormObject WriteObject(TComponent* root, const TClassInfo& rootClass, TComponent
     if (!IsStoredProp(component, *prop)) continue;
     object.properties.push_back(FormProperty{prop->name, GetPropValue(component, *prop)});
   }
-  WriteFiler filer(object.properties);
+  TWriteFiler filer(object.properties);
   component->DefineProperties(filer);
   auto it = children.find(component);
   if (it != children.end()) {

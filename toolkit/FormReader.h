@@ -19,19 +19,9 @@
 
 #include "core/FormStream.h"
 #include "toolkit/Component.h"
+#include "toolkit/Filer.h"
 
 namespace korvale {
-
-// What a class's DefineProperties hook talks to: while reading, `read` gets the bytes of a
-// stored value of that name; while writing, `write` supplies them when `hasData` is true.
-class TFiler {
- public:
-  using BinaryReader = std::function<void(const std::vector<std::uint8_t>&)>;
-  using BinaryWriter = std::function<std::vector<std::uint8_t>()>;
-  virtual ~TFiler() = default;
-  virtual void DefineBinaryProperty(const std::string& name, BinaryReader read, BinaryWriter write,
-                                    bool hasData) = 0;
-};
 
 // Each raises the toolkit's error with a message naming the class, component or property at
 // fault (an unknown class or property, a value of the wrong kind, a corrupt stream).

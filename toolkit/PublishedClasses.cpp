@@ -42,6 +42,9 @@ void RegisterControls() {
       .Integer("Tag", [](TComponent& c) -> I { return c.Tag(); },
                [](TComponent& c, I v) { c.SetTag(static_cast<std::intptr_t>(v)); }, 0);
 
+  // Collection items are persistent objects, not components; their classes derive from this.
+  RegisterClassInfo("TCollectionItem", "");
+
   RegisterPublishedClass<TControl>("TControl", "TComponent")
       .Integer("Left", [](TControl& c) -> I { return c.Left(); }, [](TControl& c, I v) { c.SetLeft(static_cast<int>(v)); })
       .Integer("Top", [](TControl& c) -> I { return c.Top(); }, [](TControl& c, I v) { c.SetTop(static_cast<int>(v)); })

@@ -6,6 +6,7 @@
 
 #include "toolkit/Collection.h"
 #include "toolkit/Component.h"
+#include "toolkit/Filer.h"
 
 namespace korvale {
 
@@ -265,6 +266,8 @@ FormValue GetPropValue(TObject* object, const TPropInfo& prop) {
               stored.push_back(FormProperty{p->name, GetPropValue(item, *p)});
           }
         }
+        TWriteFiler filer(stored);
+        item->DefineProperties(filer);
         items.push_back(std::move(stored));
       }
       return FormValue::Items(std::move(items));
@@ -342,10 +345,20 @@ void SetPropValue(TObject* object, const TPropInfo& prop, const FormValue& value
       collection->Clear();
       for (const FormItem& stored : value.items) {
         TCollectionItem* item = collection->Add();
+        const TClassInfo* info = ClassInfoOf(item);
+        std::vector<const FormProperty*> defined;
         for (const FormProperty& p : stored) {
-          const TPropInfo& itemProp = GetPropInfo(item, p.name);
-          SetPropValue(item, itemProp, p.value, lookup);
+          const TPropInfo* itemProp = info ? info->FindProperty(p.name) : nullptr;
+          if (!itemProp && p.value.kind == FormValueKind::Binary) {
+            defined.push_back(&p);
+            continue;
+          }
+          SetPropValue(item, itemProp ? *itemProp : GetPropInfo(item, p.name), p.value, lookup);
         }
+        TReadFiler filer(defined);
+        item->DefineProperties(filer);
+        // A value the hook did not claim either: the unknown-property error.
+        if (!filer.Left().empty()) GetPropInfo(item, filer.Left().front()->name);
       }
       return;
     }

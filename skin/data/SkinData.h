@@ -129,6 +129,7 @@ class TSkinData : public TComponent {
   // bytes of compressed skin. Reading parses the skin at once; applying it waits for Loaded.
   void ReadSkinStream(TMemoryStream& stream);
   void WriteSkinStream(TMemoryStream& stream) const;
+  void DefineProperties(TFiler& filer) override;
 
   void Loaded() override;
   void Refresh();

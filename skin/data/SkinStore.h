@@ -41,6 +41,7 @@ class TSkinCollectionItem : public TCollectionItem {
   void WriteDataStream(TMemoryStream& stream) const;
 
   TMemoryStream& SkinStream() { return FSkinStream; }
+  void DefineProperties(TFiler& filer) override;
 
  private:
   std::string FName;

@@ -227,11 +227,24 @@ int Info(const fs::path& source) {
   return 0;
 }
 
+// A skin as a skin data component stores it in a form description: the stream's length as
+// a signed 32-bit little-endian number, then the stream itself.
+int Stored(const fs::path& source, const fs::path& target) {
+  const LoadedSkin skin = Load(source);
+  const auto length = static_cast<std::uint32_t>(skin.stream.size());
+  Bytes value{static_cast<std::uint8_t>(length), static_cast<std::uint8_t>(length >> 8),
+              static_cast<std::uint8_t>(length >> 16), static_cast<std::uint8_t>(length >> 24)};
+  value.insert(value.end(), skin.stream.begin(), skin.stream.end());
+  WriteFile(target, value);
+  return 0;
+}
+
 int Usage() {
   std::fprintf(stderr,
                "usage: skinc pack DIR OUT      compress the files of DIR into the skin OUT\n"
                "       skinc unpack IN DIR     write the entries of the skin IN into DIR\n"
                "       skinc info IN           list the entries of the skin IN\n"
+               "       skinc stored IN OUT     write IN as a skin data component stores it\n"
                "DIR may hold manifest.txt, one entry file name per line in archive order\n"
                "(blank lines and lines starting with # are skipped); without it every file\n"
                "is packed in name order. An unlisted definition (*.ini) always goes last.\n");
@@ -242,6 +255,7 @@ int Run(const std::vector<std::string>& args) {
   if (args.size() == 3 && args[0] == "pack") return Pack(args[1], args[2]);
   if (args.size() == 3 && args[0] == "unpack") return Unpack(args[1], args[2]);
   if (args.size() == 2 && args[0] == "info") return Info(args[1]);
+  if (args.size() == 3 && args[0] == "stored") return Stored(args[1], args[2]);
   return Usage();
 }
 
