@@ -77,6 +77,13 @@ refuses "not a skin" unpack "$work/src/Skin.INI" "$work/never"
 printf '\x03\x00' >"$work/short.skn"
 refuses "not a skin" info "$work/short.skn"
 
+# The stored form of a skin data component: its length (32 bits, little-endian), then the skin.
+"$skinc" stored "$work/one.skn" "$work/one.skinstream" >/dev/null || fail "stored failed"
+size=$(stat -c %s "$work/one.skn")
+head -c 4 "$work/one.skinstream" | od -An -tu4 | grep -qw "$size" || fail "stored length is not the skin's size"
+cmp -s <(tail -c +5 "$work/one.skinstream") "$work/one.skn" || fail "stored bytes differ from the skin"
+refuses "not a skin" stored "$work/src/a_left.bmp" "$work/x.skinstream"
+
 if [[ $failures -ne 0 ]]; then
   echo "$failures failures"
   exit 1
