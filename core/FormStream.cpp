@@ -1,5 +1,7 @@
 #include "core/FormStream.h"
 
+#include "core/AsciiText.h"
+
 #include <cstring>
 
 namespace korvale {
@@ -93,19 +95,9 @@ constexpr std::size_t kHeaderSize = 6;
 bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-bool EqualsNoCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    char x = a[i], y = b[i];
-    if (x >= 'A' && x <= 'Z') x = static_cast<char>(x - 'A' + 'a');
-    if (y >= 'A' && y <= 'Z') y = static_cast<char>(y - 'A' + 'a');
-    if (x != y) return false;
-  }
-  return true;
-}
 
 bool IsBooleanWord(std::string_view name) {
-  return EqualsNoCase(name, "true") || EqualsNoCase(name, "false");
+  return AsciiEqualsNoCase(name, "true") || AsciiEqualsNoCase(name, "false");
 }
 
 bool IsValueName(std::string_view name) {
@@ -481,7 +473,8 @@ bool IsFormIdentifier(std::string_view text) {
 }
 
 bool IsFormKeyword(std::string_view text) {
-  return EqualsNoCase(text, "object") || EqualsNoCase(text, "end") || EqualsNoCase(text, "item");
+  return AsciiEqualsNoCase(text, "object") || AsciiEqualsNoCase(text, "end") ||
+         AsciiEqualsNoCase(text, "item");
 }
 
 bool IsFormPropertyName(std::string_view text) {

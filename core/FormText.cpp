@@ -1,5 +1,7 @@
 #include "core/FormText.h"
 
+#include "core/AsciiText.h"
+
 #include <cstddef>
 
 namespace korvale {
@@ -33,16 +35,6 @@ int HexValue(char c) {
   return -1;
 }
 
-bool EqualsNoCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    char x = a[i], y = b[i];
-    if (x >= 'A' && x <= 'Z') x = static_cast<char>(x - 'A' + 'a');
-    if (y >= 'A' && y <= 'Z') y = static_cast<char>(y - 'A' + 'a');
-    if (x != y) return false;
-  }
-  return true;
-}
 
 std::string Describe(char c) {
   const auto u = static_cast<unsigned char>(c);
@@ -194,7 +186,7 @@ class Lexer {
   void LexBinary(Token& t) {
     ++pos_;
     SkipSpace();
-    if (pos_ + 4 <= text_.size() && EqualsNoCase(text_.substr(pos_, 4), "file") &&
+    if (pos_ + 4 <= text_.size() && AsciiEqualsNoCase(text_.substr(pos_, 4), "file") &&
         (pos_ + 4 == text_.size() || !IsLetter(text_[pos_ + 4]))) {
       pos_ += 4;
       SkipSpace();
@@ -283,7 +275,7 @@ class Parser {
 
   static bool IsSymbol(const Token& t, char c) { return t.kind == Tok::Symbol && t.symbol == c; }
   static bool IsKeyword(const Token& t, std::string_view word) {
-    return t.kind == Tok::Ident && EqualsNoCase(t.text, word);
+    return t.kind == Tok::Ident && AsciiEqualsNoCase(t.text, word);
   }
   // A keyword starts a clause unless a property name follows ("End = 3", "Item.Width = 5").
   bool AtKeyword(std::string_view word) const {
@@ -394,8 +386,8 @@ class Parser {
       case Tok::Ident: {
         if (IsFormKeyword(t.text)) Fail(t, "expected a value, found " + Spell(t));
         ++pos_;
-        if (EqualsNoCase(t.text, "true")) return FormValue::Bool(true);
-        if (EqualsNoCase(t.text, "false")) return FormValue::Bool(false);
+        if (AsciiEqualsNoCase(t.text, "true")) return FormValue::Bool(true);
+        if (AsciiEqualsNoCase(t.text, "false")) return FormValue::Bool(false);
         if (t.text.size() > kFormMaxNameLength) Fail(t, "identifier longer than 255 characters");
         return FormValue::Ident(t.text);
       }

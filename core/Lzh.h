@@ -53,7 +53,8 @@ class TLZH {
   TReadProc StreamReader();
   TWriteProc StreamWriter();
 
-  // Bytes of the bound input consumed so far.
+  // Bytes of the bound input taken so far; Decode(size) takes up to 8 bytes ahead of the
+  // bits it has used.
   std::size_t InputPosition() const { return inputPosition_; }
 
  private:

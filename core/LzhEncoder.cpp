@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <limits>
 #include <memory>
 #include <stdexcept>
@@ -19,16 +20,22 @@ struct Match {
   int distance = 0;
 };
 
-// Longest-match search over the data preceded by the decoder's initial spaces. Of the
-// space run only the last look-ahead's worth of positions is indexed: any earlier one
-// matches no more than those and lies further back.
+// Longest-match search over the data preceded by the decoder's initial spaces, with hash
+// chains over the whole window. Of the space run only the last look-ahead's worth of
+// positions is indexed: any earlier one matches no more than those and lies further back.
+//
+// Two chains index every position: one by its first 3 bytes, one by its first 8. Once a
+// match of 8 bytes is known, any longer one shares its first 8 bytes, so the search goes on
+// in the second chain, which stays short on data with few distinct byte triples (dithered
+// two-colour pictures, say), where the first grows to thousands of entries.
 class MatchFinder {
  public:
   explicit MatchFinder(std::span<const std::uint8_t> data)
-      : bytes_(kInitialWritePosition + data.size()),
-        previous_(bytes_.size(), -1),
+      : end_(kInitialWritePosition + data.size()),
+        bytes_(end_ + kComparePadding, 0),
+        short_(end_),
+        long_(end_),
         next_(kInitialWritePosition - kLookAhead) {
-    head_.fill(-1);
     std::fill(bytes_.begin(), bytes_.begin() + kInitialWritePosition, kFillByte);
     std::copy(data.begin(), data.end(), bytes_.begin() + kInitialWritePosition);
   }
@@ -38,48 +45,90 @@ class MatchFinder {
     const std::size_t current = position + kInitialWritePosition;
     IndexUpTo(current);
     Match best;
-    const std::size_t left = bytes_.size() - current;
+    const std::size_t left = end_ - current;
     if (left < static_cast<std::size_t>(kMinMatch)) return best;
     const int limit = static_cast<int>(std::min<std::size_t>(left, kLookAhead));
-    const std::uint8_t* here = bytes_.data() + current;
-    const std::ptrdiff_t oldest = static_cast<std::ptrdiff_t>(current) - kDictionarySize;
-    for (std::int32_t candidate = head_[Hash(current)];
-         candidate >= 0 && candidate >= oldest; candidate = previous_[candidate]) {
-      const std::uint8_t* there = bytes_.data() + candidate;
-      if (there[best.length] != here[best.length]) continue;
-      int length = 0;
-      while (length < limit && there[length] == here[length]) ++length;
-      if (length > best.length) {
-        best.length = length;
-        best.distance = static_cast<int>(current - static_cast<std::size_t>(candidate));
-        if (length == limit) break;
-      }
+    if (Search(short_, ShortHash(current), current, limit, best) && best.length >= kLongKey) {
+      Search(long_, LongHash(current), current, limit, best);
     }
     if (best.length < kMinMatch) best = Match{};
     return best;
   }
 
  private:
+  static constexpr int kLongKey = 8;
   static constexpr int kHashBits = 15;
+  // Comparisons read whole words, up to a look-ahead past the end of the data.
+  static constexpr std::size_t kComparePadding = kLookAhead + 8;
 
-  std::size_t Hash(std::size_t at) const {
+  struct Chain {
+    explicit Chain(std::size_t size) : previous(size, -1) { head.fill(-1); }
+    std::array<std::int32_t, 1u << kHashBits> head;
+    std::vector<std::int32_t> previous;
+  };
+
+  // Equal leading bytes of two strings, counted up to at least kLookAhead.
+  static int CommonLength(const std::uint8_t* a, const std::uint8_t* b) {
+    for (int at = 0; at < kLookAhead; at += 8) {
+      std::uint64_t x;
+      std::uint64_t y;
+      std::memcpy(&x, a + at, 8);
+      std::memcpy(&y, b + at, 8);
+      if (x != y) return at + __builtin_ctzll(x ^ y) / 8;
+    }
+    return kLookAhead;
+  }
+
+  // Improves `best` from the chain; false when the search is complete (the limit reached
+  // or, for the short chain, no match of kLongKey bytes found).
+  bool Search(const Chain& chain, std::size_t hash, std::size_t current, int limit, Match& best) const {
+    const std::uint8_t* here = bytes_.data() + current;
+    const std::ptrdiff_t oldest = static_cast<std::ptrdiff_t>(current) - kDictionarySize;
+    for (std::int32_t candidate = chain.head[hash]; candidate >= 0 && candidate >= oldest;
+         candidate = chain.previous[static_cast<std::size_t>(candidate)]) {
+      const std::uint8_t* there = bytes_.data() + candidate;
+      // Only a candidate that also matches at the current best length can beat it.
+      if (there[best.length] != here[best.length]) continue;
+      const int length = std::min(CommonLength(here, there), limit);
+      if (length > best.length) {
+        best.length = length;
+        best.distance = static_cast<int>(current - static_cast<std::size_t>(candidate));
+        if (length == limit) return false;
+        if (&chain == &short_ && length >= kLongKey) return true;
+      }
+    }
+    return false;
+  }
+
+  std::size_t ShortHash(std::size_t at) const {
     const std::uint32_t key = static_cast<std::uint32_t>(bytes_[at]) << 16 |
                               static_cast<std::uint32_t>(bytes_[at + 1]) << 8 | bytes_[at + 2];
     return (key * 2654435761u) >> (32 - kHashBits);
   }
 
+  std::size_t LongHash(std::size_t at) const {
+    std::uint64_t key;
+    std::memcpy(&key, bytes_.data() + at, 8);
+    return static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ull) >> (64 - kHashBits));
+  }
+
+  static void Link(Chain& chain, std::size_t hash, std::size_t at) {
+    chain.previous[at] = chain.head[hash];
+    chain.head[hash] = static_cast<std::int32_t>(at);
+  }
+
   void IndexUpTo(std::size_t end) {
-    const std::size_t last = bytes_.size() >= 3 ? bytes_.size() - 2 : 0;
+    const std::size_t last = end_ >= 3 ? end_ - 2 : 0;
     for (; next_ < end && next_ < last; ++next_) {
-      const std::size_t h = Hash(next_);
-      previous_[next_] = head_[h];
-      head_[h] = static_cast<std::int32_t>(next_);
+      Link(short_, ShortHash(next_), next_);
+      Link(long_, LongHash(next_), next_);
     }
   }
 
+  std::size_t end_;
   std::vector<std::uint8_t> bytes_;
-  std::vector<std::int32_t> previous_;
-  std::array<std::int32_t, 1u << kHashBits> head_;
+  Chain short_;
+  Chain long_;
   std::size_t next_;
 };
 

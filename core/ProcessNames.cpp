@@ -2,14 +2,6 @@
 
 namespace korvale {
 
-std::string AsciiUpper(std::string_view text) {
-  std::string result(text);
-  for (char& c : result) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return result;
-}
-
 std::string_view FileNamePart(std::string_view path) {
   const auto cut = path.find_last_of("\\/");
   return cut == std::string_view::npos ? path : path.substr(cut + 1);

@@ -3,10 +3,9 @@
 #include <string>
 #include <string_view>
 
-namespace korvale {
+#include "core/AsciiText.h"
 
-// Upper-cases ASCII letters a-z only; other bytes of 8-bit text stay as they are.
-std::string AsciiUpper(std::string_view text);
+namespace korvale {
 
 // The file-name part of a path: everything after the last '\' or '/'.
 std::string_view FileNamePart(std::string_view path);

@@ -23,6 +23,21 @@ std::int32_t GetInt32(std::span<const std::uint8_t> bytes, std::size_t at) {
 
 constexpr std::size_t kInt32Max = static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max());
 
+// The number of names SplitSkinNameList makes of the list.
+std::size_t CountSkinNames(std::string_view list) {
+  std::size_t count = 0;
+  std::size_t i = 0;
+  while (i < list.size()) {
+    const char c = list[i++];
+    if (c != '\r' && c != '\n') continue;
+    ++count;
+    if (c == '\r' && i < list.size() && list[i] == '\n') ++i;
+  }
+  const char last = list.empty() ? '\n' : list.back();
+  if (last != '\r' && last != '\n') ++count;
+  return count;
+}
+
 }  // namespace
 
 std::string SkinArchiveNameProblem(std::string_view name) {
@@ -118,14 +133,16 @@ SkinArchiveIndex ParseSkinArchive(std::span<const std::uint8_t> archive) {
   const auto listLength = static_cast<std::size_t>(index.nameListLength);
   const std::string_view list(reinterpret_cast<const char*>(archive.data()) + kSkinArchiveHeaderSize,
                               listLength);
-  index.names = SplitSkinNameList(list);
-  const std::size_t count = index.names.size();
-  if (count > kSkinArchiveMaxEntries) {
-    index.problem = "it names " + std::to_string(count) + " entries, more than " +
+  // Counted before splitting, so that a hostile list of millions of line breaks is refused
+  // without building millions of names.
+  const std::size_t listed = CountSkinNames(list);
+  if (listed > kSkinArchiveMaxEntries) {
+    index.problem = "it names " + std::to_string(listed) + " entries, more than " +
                     std::to_string(kSkinArchiveMaxEntries);
-    index.names.clear();
     return index;
   }
+  index.names = SplitSkinNameList(list);
+  const std::size_t count = index.names.size();
   const std::size_t sizesAt = kSkinArchiveHeaderSize + listLength;
   if (archive.size() - sizesAt < 4 * count) {
     index.problem = "its size table runs past the end";

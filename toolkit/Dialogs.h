@@ -24,8 +24,7 @@ class TMessageForm : public TForm {
 };
 
 void ShowMessage(const std::string& text);
-// ShowMessage with printf-style arguments already formatted by the caller is all the
-// program needs; the numeric form is kept for "show this number".
+// The number in decimal.
 void ShowMessage(long long number);
 
 }  // namespace korvale

@@ -4,6 +4,7 @@
 
 #include "toolkit/Application.h"
 #include "toolkit/Exception.h"
+#include "toolkit/Menus.h"
 #include "toolkit/Screen.h"
 
 namespace korvale {
@@ -22,6 +23,7 @@ TForm::TForm(TComponent* owner) : TWinControl(owner) {
 TForm::~TForm() {
   destroying_ = true;
   MarkDestroying();
+  SetMenu(nullptr);
   if (OnDestroy) {
     try {
       OnDestroy(this);
@@ -127,6 +129,7 @@ void TForm::CreateParams(TCreateParams& params) {
 }
 
 void TForm::InitializeHandle() {
+  if (menu_) ::SetMenu(handle_, menu_->Handle());
   if (formStyle_ == TFormStyle::fsMDIForm && !mdiClient_) {
     CLIENTCREATESTRUCT ccs{nullptr, 0xFF00};
     RECT r{};
@@ -158,7 +161,21 @@ void TForm::DefaultHandler(TMessage& message) {
 }
 
 void TForm::WndProc(TMessage& message) {
+  if (DispatchMenuMessage(message)) return;
   switch (message.Msg) {
+    case CM_MENUCHANGED:
+      // LParam names a main menu that is going away.
+      if (message.LParam && reinterpret_cast<TMainMenu*>(message.LParam) == menu_) SetMenu(nullptr);
+      else if (menu_ && handle_) {
+        ::SetMenu(handle_, menu_->Handle());
+        DrawMenuBar(handle_);
+      }
+      message.Result = 0;
+      return;
+    case WM_DESTROY:
+      // A window frees the menu it shows; the menu belongs to its component.
+      if (handle_ && GetMenu(handle_)) ::SetMenu(handle_, nullptr);
+      break;
     case WM_CLOSE:
       Close();
       message.Result = 0;
@@ -289,6 +306,11 @@ RECT TForm::ClientRect() const {
 }
 
 void TForm::SetVisible(bool visible) {
+  // While the form's description is read the window waits for AfterConstruction.
+  if (HasState(TComponentState::Loading)) {
+    visible_ = visible;
+    return;
+  }
   const bool shown = handle_ && IsWindowVisible(handle_);
   if (visible == visible_ && (!handle_ || shown == visible)) return;
   visible_ = visible;
@@ -471,7 +493,36 @@ void TForm::ControlRemoved(TWinControl* control) {
   }
 }
 
-bool TForm::IsShortCut(const MSG&) { return false; }
+bool TForm::IsShortCut(const MSG& msg) {
+  if (menu_ && menu_->IsShortCut(msg)) return true;
+  // Popup menus of the form answer for their shortcuts too.
+  for (TComponent* c : std::vector<TComponent*>(Components())) {
+    auto* popup = dynamic_cast<TPopupMenu*>(c);
+    if (popup && popup->IsShortCut(msg)) return true;
+  }
+  return false;
+}
+
+void TForm::SetMenu(TMainMenu* menu) {
+  if (menu == menu_) return;
+  if (menu && menu->Window() && menu->Window() != this)
+    throw Exception("The menu is already the menu bar of another form");
+  if (menu_) {
+    if (handle_) ::SetMenu(handle_, nullptr);
+    menu_->SetWindow(nullptr);
+  }
+  menu_ = menu;
+  if (menu_) {
+    menu_->SetWindow(this);
+    if (handle_) ::SetMenu(handle_, menu_->Handle());
+  }
+  if (handle_) DrawMenuBar(handle_);
+}
+
+void TForm::Notification(TComponent* component, TOperation operation) {
+  TWinControl::Notification(component, operation);
+  if (operation == TOperation::opRemove && component == menu_) SetMenu(nullptr);
+}
 
 void TForm::IconChanged(TObject*) {
   if (!handle_) return;

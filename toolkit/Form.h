@@ -14,6 +14,8 @@
 
 namespace korvale {
 
+class TMainMenu;
+
 enum class TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog };
 enum TBorderIcon : std::uint8_t { biSystemMenu = 1, biMinimize = 2, biMaximize = 4 };
 enum class TPosition { poDesigned, poDefault, poScreenCenter, poMainFormCenter };
@@ -94,7 +96,12 @@ class TForm : public TWinControl {
   // The keyboard-shortcut hook of the message loop: a form with menus answers here.
   virtual bool IsShortCut(const MSG& msg);
   // Whether a menu bar takes part of the outer height (a main menu, added with the menus).
-  virtual bool HasMenuBar() const { return false; }
+  virtual bool HasMenuBar() const { return menu_ != nullptr; }
+
+  // The menu bar of the window; its changes arrive as CM_MENUCHANGED.
+  TMainMenu* Menu() const { return menu_; }
+  void SetMenu(TMainMenu* menu);
+  void Notification(TComponent* component, TOperation operation) override;
 
   TNotifyEvent OnCreate;
   TNotifyEvent OnShow;
@@ -133,6 +140,7 @@ class TForm : public TWinControl {
   int clientHeight_ = -1;
   TIcon icon_;
   TWinControl* activeControl_ = nullptr;
+  TMainMenu* menu_ = nullptr;
   HWND mdiClient_ = nullptr;
 };
 

@@ -109,7 +109,12 @@ TWinControl::TWinControl(TComponent* owner) : TControl(owner) {
 
 TWinControl::~TWinControl() {
   MarkDestroying();
+  // Leave the parent while this is still a windowed control: from ~TControl the parent
+  // could no longer tell, and would keep it in its tab list.
+  if (Parent()) Parent()->RemoveControl(this);
   while (!controls_.empty()) delete controls_.back();
+  // Leave the parent while still a TWinControl, so that it drops this from its tab list.
+  if (Parent()) Parent()->RemoveControl(this);
   DestroyHandle();
 }
 
@@ -167,6 +172,14 @@ void TWinControl::CreateParams(TCreateParams& params) {
 }
 
 void TWinControl::CreateWnd() {
+  // Asking for the parent's window below creates the parent, which creates its children:
+  // this one must not be made twice.
+  (void)Application();  // registers the common-control classes the superclasses build on
+  creating_ = true;
+  struct Reset {
+    bool& flag;
+    ~Reset() { flag = false; }
+  } reset{creating_};
   TCreateParams params;
   CreateParams(params);
   if ((params.style & WS_CHILD) && !params.parent)
@@ -179,12 +192,10 @@ void TWinControl::CreateWnd() {
     if (!controlId_) controlId_ = NextControlId();
     id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId_));
   }
-  creating_ = true;
   HWND window = CreateWindowExA(params.exStyle, params.className.c_str(), params.caption.c_str(),
                                 params.style, params.x, params.y, params.width, params.height,
                                 params.parent, id, GetModuleHandleA(nullptr),
                                 params.createParam ? params.createParam : this);
-  creating_ = false;
   if (!window) throw Exception("Error creating window for '" + ClassName() + "'");
   if (!handle_) Bind(window);
   RECT r{};
@@ -359,8 +370,8 @@ void TWinControl::WndProc(TMessage& message) {
       break;
     case CM_FONTCHANGED:
       if (handle_) {
+        // Sent in the same call that freed the old font, before anything can paint with it.
         SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(Font().Handle()), TRUE);
-        // The window keeps the font handle until it gets a new one; wait with the repaint.
       }
       for (TControl* c : controls_) c->Perform(CM_PARENTFONTCHANGED, 0, 0);
       break;
@@ -524,8 +535,10 @@ void TWinControl::InsertControl(TControl* control) {
 
 void TWinControl::RemoveControl(TControl* control) {
   if (captureControl_ == control) captureControl_ = nullptr;
+  tabList_.erase(std::remove_if(tabList_.begin(), tabList_.end(),
+                                [&](TWinControl* w) { return static_cast<TControl*>(w) == control; }),
+                 tabList_.end());
   if (auto* win = dynamic_cast<TWinControl*>(control)) {
-    tabList_.erase(std::remove(tabList_.begin(), tabList_.end(), win), tabList_.end());
     if (TForm* form = ParentForm()) form->ControlRemoved(win);
     win->DestroyHandle();
   } else {

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <sstream>
+#include <string>
 #include <stdexcept>
 
 namespace korvale::testing {
@@ -148,6 +149,11 @@ BOOL CALLBACK MatchOwner(HWND window, LPARAM param) {
   DWORD owner = 0;
   GetWindowThreadProcessId(window, &owner);
   if (owner != search->processId) return TRUE;
+  // The system gives every GUI thread a hidden "IME" window of its own; it is not the
+  // program's window.
+  char className[16] = {};
+  GetClassNameA(window, className, sizeof className);
+  if (std::string(className) == "IME") return TRUE;
   search->found = window;
   return FALSE;
 }

@@ -27,7 +27,30 @@ const bool crashFilterInstalled = (SetUnhandledExceptionFilter(EndOnCrash), true
 
 GuiObjectCounts CountGuiObjects() {
   HANDLE self = GetCurrentProcess();
-  return {GetGuiResources(self, GR_GDIOBJECTS), GetGuiResources(self, GR_USEROBJECTS)};
+  GuiObjectCounts counts{GetGuiResources(self, GR_GDIOBJECTS), GetGuiResources(self, GR_USEROBJECTS)};
+  // Wine answers GetGuiResources with 0, so there the handle tables are walked instead:
+  // both hand out handles whose low word is the table index and accept that index alone.
+  if (counts.gdi == 0) {
+    for (ULONG_PTR i = 0x20; i < 0x10000; ++i) {
+      if (GetObjectType(reinterpret_cast<HGDIOBJ>(i))) ++counts.gdi;
+    }
+  }
+  // The USER table is shared by the whole desktop: only windows of this process count
+  // (the shell makes tooltip windows of its own for tray icons, for example).
+  if (counts.user == 0) {
+    const DWORD self = GetCurrentProcessId();
+    for (ULONG_PTR i = 0x20; i < 0x10000; i += 2) {
+      const auto window = reinterpret_cast<HWND>(i);
+      DWORD owner = 0;
+      if (IsWindow(window)) {
+        GetWindowThreadProcessId(window, &owner);
+        if (owner == self) ++counts.user;
+      } else if (IsMenu(reinterpret_cast<HMENU>(i))) {
+        ++counts.user;
+      }
+    }
+  }
+  return counts;
 }
 
 void PumpFor(std::chrono::milliseconds duration) {

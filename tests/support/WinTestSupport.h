@@ -12,6 +12,7 @@
 namespace korvale::testing {
 
 // GDI and USER objects the process holds now; compare before and after to prove no leak.
+// Under Wine the handle tables are walked, since GetGuiResources answers 0 there.
 struct GuiObjectCounts {
   DWORD gdi = 0;
   DWORD user = 0;

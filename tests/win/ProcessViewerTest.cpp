@@ -21,6 +21,13 @@ const TProcessInfo* EntryOf(DWORD processId) {
   return nullptr;
 }
 
+const TProcessInfo* EntryOfWindow(HWND window) {
+  for (const TProcessInfo& info : ProcessList()) {
+    if (info.WindowHandle == window) return &info;
+  }
+  return nullptr;
+}
+
 // Resets the kill pump even when an assertion leaves the test early.
 struct PumpOverride {
   explicit PumpOverride(MessagePump pump) { SetKillMessagePump(std::move(pump)); }
@@ -39,8 +46,9 @@ TEST(ProcessViewer, ListsServersByTheirHiddenWindowAndMissesWindowlessOnes) {
   ASSERT_TRUE(map.Running());
 
   RefreshProcessList();
-  const TProcessInfo* entry = EntryOf(login.Id());
+  const TProcessInfo* entry = EntryOfWindow(window);
   ASSERT_NE(entry, nullptr);
+  EXPECT_EQ(entry->ProcessId, login.Id());
   EXPECT_EQ(entry->ExeName, "AUTH-NODE.EXE");
   EXPECT_EQ(entry->WindowCaption, "auth-node.exe");
   EXPECT_EQ(entry->WindowClass, "KorvaleStandInServer");

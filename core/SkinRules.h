@@ -1,0 +1,62 @@
+#pragma once
+
+// The value rules of skin definitions that need no platform: colour strings, integer keys,
+// image and entry names, and the frame counts the loader derives.
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/SkinArchive.h"
+
+namespace korvale {
+
+// Colour strings: numbers fill red, green, blue in turn, each taken modulo 256; an
+// unfinished number at the end fills blue only when red and green are already filled.
+// An empty (after trimming) text yields nothing, so that the caller's default applies.
+std::optional<std::int32_t> ParseSkinColour(std::string_view text);
+
+// Integer keys: decimal, "0x" hexadecimal or "$" hexadecimal; nothing for anything else.
+std::optional<int> ParseSkinInteger(std::string_view text);
+
+// Everything after the last "\" or ":" (a drive colon); "" when nothing follows.
+std::string SkinFileNamePart(std::string_view value);
+
+// The entry name an image key names: its file-name part when the part is non-empty and its
+// extension is exactly ".bmp" (case-sensitive), otherwise nothing.
+std::optional<std::string> SkinImageEntryName(std::string_view value);
+
+// The name under which the definition entry may be written to the temporary directory:
+// its file-name part, also cut at "/", so no folder of the skin's choosing is reached.
+// Nothing when the part is empty or is "." or "..".
+std::optional<std::string> SkinTemporaryFileName(std::string_view entryName);
+
+// Frames of a title-bar button: a non-zero frame key stands; otherwise 6, or 3 for an
+// image at most 3.8 times as wide as high, and 6 whenever the action is negative.
+int SysButtonFrameCount(int frameKey, int imageWidth, int imageHeight, int action);
+
+// Frames of the check or radio strip when the skin gives none: the strip's width over a
+// frame of 13 pixels (images under 16 high) or 16, at least 4.
+int CheckFrameCount(int imageWidth, int imageHeight);
+
+// The largest decompressed skin the reader takes: far above the largest stored skin
+// (about 0.6 MB), low enough that a hostile size cannot exhaust memory.
+inline constexpr std::int32_t kMaxSkinArchiveSize = 64 * 1024 * 1024;
+
+// A skin stream expanded and indexed. Status Ok: `archive` holds the decompressed bytes and
+// `index` every entry inside them. WrongVersion and Malformed carry a message for the user
+// in `problem`.
+struct ExpandedSkin {
+  SkinArchiveStatus status = SkinArchiveStatus::Malformed;
+  std::string problem;
+  std::vector<std::uint8_t> archive;
+  SkinArchiveIndex index;
+};
+
+// Reads the 4-byte decoded size, refuses a negative one or one above kMaxSkinArchiveSize,
+// expands the stream and indexes the archive. Never throws for bad bytes.
+ExpandedSkin ExpandSkinStream(std::span<const std::uint8_t> stream);
+
+}  // namespace korvale

@@ -1,0 +1,200 @@
+#include "skin/data/SkinData.h"
+
+#include <windows.h>
+
+#include <utility>
+
+#include "core/SkinRules.h"
+#include "skin/data/MenuGlyphs.h"
+#include "skin/data/SkinManagerLink.h"
+#include "skin/data/SkinReader.h"
+#include "skin/data/SkinStore.h"
+#include "toolkit/Bitmap.h"
+#include "toolkit/Exception.h"
+#include "toolkit/Form.h"
+
+namespace korvale {
+
+namespace {
+
+// Deletes the temporary definition file however the parse ends.
+class TemporaryFile {
+ public:
+  explicit TemporaryFile(std::string path) : path_(std::move(path)) {}
+  ~TemporaryFile() { DeleteFileA(path_.c_str()); }
+  TemporaryFile(const TemporaryFile&) = delete;
+  TemporaryFile& operator=(const TemporaryFile&) = delete;
+  const std::string& Path() const { return path_; }
+
+ private:
+  std::string path_;
+};
+
+}  // namespace
+
+TSkinData::TSkinData(TComponent* owner)
+    : TComponent(owner),
+      Title(std::make_unique<TDataSkinTitle>("Title")),
+      Buttons(std::make_unique<TDataSkinButton>("Buttons")),
+      BorderLeft(std::make_unique<TDataSkinBorder>("Left")),
+      BorderRight(std::make_unique<TDataSkinBorder>("Right")),
+      BorderTop(std::make_unique<TDataSkinBorder>("Top")),
+      BorderBottom(std::make_unique<TDataSkinBorder>("Bottom")),
+      IconBitmap(std::make_unique<TBitmap>()) {
+  for (const std::string& row : DefaultSkin3rd()) FSkin3rd.Add(row);
+  FMenuImages = CreateMenuImages();
+}
+
+TSkinData::~TSkinData() {
+  MarkDestroying();
+  if (FMenuImages) ImageList_Destroy(FMenuImages);
+  FMenuImages = nullptr;
+  if (TSkinManagerLink* manager = ExistingSkinManager()) manager->UnregisterSkinData(this);
+}
+
+void TSkinData::SetActive(bool value) {
+  if (value == FActive) return;
+  FActive = value;
+  if (HasState(TComponentState::Loading)) return;
+  switch (FSkinFormtype) {
+    case TSkinFormType::sfMainform: {
+      if (value && SkinEmpty) return;
+      // A component made at run time has not been through Loaded yet.
+      if (!ExistingSkinManager()) Loaded();
+      TSkinManagerLink& manager = EnsureSkinManager();
+      manager.RequestAction(value ? kSkinActionActivate : kSkinActionDeactivate, kSkinRequestDelay);
+      manager.SetCurrentSkinData(this);
+      break;
+    }
+    case TSkinFormType::sfOnlyThisForm: {
+      if (!ExistingSkinManager()) Loaded();
+      TSkinManagerLink& manager = EnsureSkinManager();
+      manager.SetCurrentSkinData(this);
+      if (value && SkinEmpty) return;
+      manager.RequestAction(value ? kSkinActionActivate : kSkinActionDeactivate, kSkinRequestDelay);
+      break;
+    }
+    case TSkinFormType::sfDialog:
+      break;
+  }
+}
+
+void TSkinData::Loaded() {
+  TComponent::Loaded();
+  TSkinManagerLink& manager = EnsureSkinManager();
+  manager.RegisterSkinData(this);
+  if (FSkinFormtype != TSkinFormType::sfMainform) {
+    manager.BeginSingleFormSkinning();
+    if (auto* form = dynamic_cast<TForm*>(Owner())) (void)manager.SkinWindow(form->Handle());
+    return;
+  }
+  manager.InstallHook();
+  if (!FActive) return;
+  if (SkinEmpty) {
+    FActive = false;
+    return;
+  }
+  // The request names its maker, so that the timer has a component to act for.
+  manager.SetCurrentSkinData(this);
+  manager.RequestAction(kSkinActionActivate, kSkinRequestDelay);
+}
+
+void TSkinData::Refresh() {
+  if (HasState(TComponentState::Loading)) return;
+  if (!ExistingSkinManager()) Loaded();
+  TSkinManagerLink& manager = EnsureSkinManager();
+  manager.SetCurrentSkinData(this);
+  manager.ReleaseAllSysButtons();
+  manager.RequestAction(kSkinActionRefresh, kSkinRequestDelay);
+}
+
+bool TSkinData::DoFormSkin(const std::string& className) {
+  bool skin = true;
+  if (OnFormSkin) {
+    OnFormSkin(this, className, skin);
+    return skin;
+  }
+  if (className == "SysMonthCal32") skin = false;
+  if (FSkinControls.Contains(xcFastReport) && className.starts_with("Tfr")) skin = false;
+  return skin;
+}
+
+void TSkinData::FireSkinChanged() {
+  if (OnSkinChanged) OnSkinChanged(this);
+}
+
+void TSkinData::ReadSkinStream(TMemoryStream& stream) {
+  std::uint8_t length[4] = {};
+  if (stream.Read(length, 4) != 4) return;
+  const std::int32_t n = static_cast<std::int32_t>(length[0] | length[1] << 8 | length[2] << 16 |
+                                                   static_cast<std::uint32_t>(length[3]) << 24);
+  if (n <= 0) return;
+  SkinStream.Clear();
+  // A length beyond the value's bytes takes only the bytes that are there.
+  SkinStream.CopyFrom(stream, static_cast<std::size_t>(n));
+  SkinStream.SetPosition(0);
+  (void)LoadSkin();
+}
+
+void TSkinData::WriteSkinStream(TMemoryStream& stream) const {
+  const auto size = static_cast<std::uint32_t>(SkinStream.Size());
+  const std::uint8_t length[4] = {static_cast<std::uint8_t>(size), static_cast<std::uint8_t>(size >> 8),
+                                  static_cast<std::uint8_t>(size >> 16),
+                                  static_cast<std::uint8_t>(size >> 24)};
+  stream.Write(length, 4);
+  if (size > 0) stream.Write(SkinStream.Memory(), size);
+}
+
+void TSkinData::LoadFromStore(TSkinStore* store, int index) {
+  if (!store || index < 0 || index >= store->Store()->Count()) return;
+  SkinEmpty = true;
+  SkinStream.Clear();
+  store->Store()->Item(index)->CopyDataTo(SkinStream);
+  SkinStream.SetPosition(0);
+  (void)LoadSkin();
+  Refresh();
+}
+
+void TSkinData::SetSkinFile(const std::string& path) {
+  SkinEmpty = true;
+  FSkinFile = path;
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) return;
+  TMemoryStream content;
+  if (!content.LoadFromFile(path)) return;
+  SkinStream.Clear();
+  SkinStream.CopyFrom(content, 0);
+  SkinStream.SetPosition(0);
+  (void)LoadSkin();
+  Refresh();
+}
+
+bool TSkinData::LoadSkin() {
+  SkinEmpty = true;
+  char tempPath[MAX_PATH + 1] = {};
+  const DWORD length = GetTempPathA(MAX_PATH, tempPath);
+  if (length == 0 || length > MAX_PATH) throw Exception("Cannot find the temporary directory");
+  TSkinReader reader;
+  TMemoryStream buffer;
+  if (!reader.Load(SkinStream)) return false;
+  std::string entryName;
+  if (!reader.FindEntryContaining(".ini", buffer, entryName)) {
+    ShowSkinMessage(std::string(kDamagedSkinMessage) + "it holds no skin definition.");
+    return false;
+  }
+  // The entry name comes from the skin: only its file-name part may name the file.
+  const std::optional<std::string> fileName = SkinTemporaryFileName(entryName);
+  if (!fileName) {
+    ShowSkinMessage(std::string(kDamagedSkinMessage) + "its definition \"" + entryName +
+                    "\" has no file name.");
+    return false;
+  }
+  TemporaryFile definition(std::string(tempPath, length) + *fileName);
+  if (!buffer.SaveToFile(definition.Path())) {
+    throw Exception("Cannot create file \"" + definition.Path() + "\"");
+  }
+  ParseSkinDefinition(definition.Path(), reader, buffer);
+  return true;
+}
+
+}  // namespace korvale

@@ -1,0 +1,103 @@
+#include "skin/data/SkinReader.h"
+
+#include <algorithm>
+#include <cctype>
+#include <span>
+
+#include "core/SkinRules.h"
+#include "toolkit/Dialogs.h"
+
+namespace korvale {
+
+namespace {
+
+TSkinMessageSink& MessageSink() {
+  static TSkinMessageSink sink;
+  return sink;
+}
+
+std::string Lower(std::string text) {
+  std::transform(text.begin(), text.end(), text.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return text;
+}
+
+}  // namespace
+
+TSkinMessageSink SetSkinMessageSink(TSkinMessageSink sink) {
+  return std::exchange(MessageSink(), std::move(sink));
+}
+
+void ShowSkinMessage(const std::string& text) {
+  if (MessageSink()) {
+    MessageSink()(text);
+  } else {
+    ShowMessage(text);
+  }
+}
+
+void TSkinReader::Reset() {
+  names_.Clear();
+  count_ = 0;
+  data_.Clear();
+}
+
+bool TSkinReader::Load(TMemoryStream& skinStream) {
+  Reset();
+  skinStream.SetPosition(0);
+  const ExpandedSkin skin = ExpandSkinStream(
+      std::span<const std::uint8_t>(skinStream.Memory(), static_cast<std::size_t>(skinStream.Size())));
+  version_ = skin.index.version;
+  nameListLength_ = skin.index.nameListLength;
+  reserved1_ = skin.index.reserved1;
+  reserved2_ = skin.index.reserved2;
+  if (skin.status == SkinArchiveStatus::WrongVersion) {
+    ShowSkinMessage(kOlderSkinMessage);
+    return false;
+  }
+  if (skin.status != SkinArchiveStatus::Ok) {
+    ShowSkinMessage(kDamagedSkinMessage + skin.problem + ".");
+    return false;
+  }
+  for (std::size_t i = 0; i < skin.index.names.size(); ++i) {
+    names_.Add(Lower(skin.index.names[i]));
+    sizes_[i] = skin.index.sizes[i];
+    offsets_[i] = static_cast<std::int64_t>(skin.index.offsets[i]);
+  }
+  count_ = names_.Count();
+  data_.Write(skin.archive.data() + skin.index.dataOffset, skin.index.dataSize);
+  data_.SetPosition(0);
+  return true;
+}
+
+void TSkinReader::CopyEntry(int index, TMemoryStream& target) const {
+  const auto i = static_cast<std::size_t>(index);
+  target.Write(data_.Memory() + offsets_[i], static_cast<std::size_t>(sizes_[i]));
+  target.SetPosition(0);
+}
+
+void TSkinReader::ExtractEntry(const std::string& name, TMemoryStream& target) const {
+  target.Clear();
+  const std::string wanted = Lower(name);
+  for (int i = 0; i < count_; ++i) {
+    if (names_[i] == wanted) {
+      CopyEntry(i, target);
+      return;
+    }
+  }
+}
+
+bool TSkinReader::FindEntryContaining(const std::string& part, TMemoryStream& target,
+                                      std::string& name) const {
+  target.Clear();
+  for (int i = 0; i < count_; ++i) {
+    if (names_[i].find(part) != std::string::npos) {
+      CopyEntry(i, target);
+      name = names_[i];
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace korvale

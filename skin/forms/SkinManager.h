@@ -1,0 +1,75 @@
+#pragma once
+
+// TSkinManage: the single, process-wide object that watches the program's windows through
+// a CBT hook and carries out the activation, deactivation and skin-change requests of the
+// TSkinData components, deferred by a timer so that several changes end in one repaint.
+#include <windows.h>
+
+#include <memory>
+#include <vector>
+
+#include "skin/data/SkinManagerLink.h"
+
+namespace korvale {
+
+class TForm;
+class TObject;
+class TTimer;
+
+// The skin engine's private window messages.
+inline constexpr UINT SM_APPLYSKIN = 0x3401;
+inline constexpr UINT SM_REDRAWFRAME = 0x3502;
+inline constexpr UINT SM_SKINATTACHED = 0x3503;
+inline constexpr UINT SM_ISSKINNED = 0x3504;
+
+class TSkinManage final : public TSkinManagerLink {
+ public:
+  TSkinManage();
+  ~TSkinManage() override;
+  TSkinManage(const TSkinManage&) = delete;
+  TSkinManage& operator=(const TSkinManage&) = delete;
+
+  void RegisterSkinData(TSkinData* skinData) override;
+  void UnregisterSkinData(TSkinData* skinData) override;
+  void InstallHook() override;
+  void RequestAction(int action, int delay) override;
+  void SetCurrentSkinData(TSkinData* skinData) override { FCurrentSkinData = skinData; }
+  TSkinData* CurrentSkinData() const override { return FCurrentSkinData; }
+  void ReleaseAllSysButtons() override;
+  void BeginSingleFormSkinning() override;
+  bool SkinWindow(HWND window) override;
+
+  // The timer's tick: carries out the pending request for FCurrentSkinData.
+  void DoPendingAction();
+
+  const std::vector<TSkinData*>& SkinDatas() const { return FSkinDatas; }
+  bool IsActive() const { return FActive; }
+  int Activations() const { return FActivations; }
+  int PendingAction() const { return FPendingAction; }
+  HHOOK Hook() const { return FHook; }
+  TTimer& Timer() const { return *FTimer; }
+
+ private:
+  static LRESULT CALLBACK HookProc(int code, WPARAM wParam, LPARAM lParam);
+  void TimerTick(TObject* sender);
+  void SkinVclForm(TForm* form);
+  void PurgeClosedForms() {}
+
+  std::unique_ptr<TTimer> FTimer;
+  HHOOK FHook = nullptr;
+  std::vector<TSkinData*> FSkinDatas;
+  bool FActive = false;
+  bool FSkinAll = false;
+  int FActivations = 0;
+  int FPendingAction = 0;
+  TSkinData* FCurrentSkinData = nullptr;
+};
+
+// The manager, or null when none exists.
+TSkinManage* SkinManager();
+// Makes the manager when none exists and answers it.
+TSkinManage& CreateSkinManager();
+// Frees the manager (program end; tests start afresh with it). The reference becomes null.
+void FreeSkinManager();
+
+}  // namespace korvale

@@ -1,0 +1,265 @@
+// The published properties of the toolkit's own classes: what a form description may set.
+#include "core/BmpEncoder.h"
+#include "toolkit/Bevel.h"
+#include "toolkit/Bitmap.h"
+#include "toolkit/Button.h"
+#include "toolkit/CheckBox.h"
+#include "toolkit/Edit.h"
+#include "toolkit/Form.h"
+#include "toolkit/GroupBox.h"
+#include "toolkit/Image.h"
+#include "toolkit/ImageList.h"
+#include "toolkit/Label.h"
+#include "toolkit/Menus.h"
+#include "toolkit/PageControl.h"
+#include "toolkit/SpinEdit.h"
+#include "toolkit/Timer.h"
+#include "toolkit/TrackBar.h"
+#include "toolkit/TypInfo.h"
+
+namespace korvale {
+
+namespace {
+
+using I = std::int64_t;
+
+std::vector<std::uint8_t> BitmapBytes(const TBitmap& bitmap) {
+  if (bitmap.Empty()) return {};
+  return EncodeBmp24(bitmap.ToImage());
+}
+
+void LoadBitmapBytes(TBitmap& bitmap, const std::vector<std::uint8_t>& bytes, const std::string& what) {
+  if (bytes.empty()) {
+    bitmap.Clear();
+    return;
+  }
+  const std::string error = bitmap.LoadFromBytes(bytes.data(), bytes.size());
+  if (!error.empty()) throw Exception("Invalid picture in " + what + ": " + error);
+}
+
+void RegisterControls() {
+  RegisterPublishedClass<TComponent>("TComponent", "")
+      .Integer("Tag", [](TComponent& c) -> I { return c.Tag(); },
+               [](TComponent& c, I v) { c.SetTag(static_cast<std::intptr_t>(v)); }, 0);
+
+  // Collection items are persistent objects, not components; their classes derive from this.
+  RegisterClassInfo("TCollectionItem", "");
+
+  RegisterPublishedClass<TControl>("TControl", "TComponent")
+      .Integer("Left", [](TControl& c) -> I { return c.Left(); }, [](TControl& c, I v) { c.SetLeft(static_cast<int>(v)); })
+      .Integer("Top", [](TControl& c) -> I { return c.Top(); }, [](TControl& c, I v) { c.SetTop(static_cast<int>(v)); })
+      .Integer("Width", [](TControl& c) -> I { return c.Width(); },
+               [](TControl& c, I v) { c.SetWidth(static_cast<int>(v)); })
+      .Integer("Height", [](TControl& c) -> I { return c.Height(); },
+               [](TControl& c, I v) { c.SetHeight(static_cast<int>(v)); })
+      .String("Caption", [](TControl& c) { return c.Caption(); },
+              [](TControl& c, const std::string& v) { c.SetCaption(v); })
+      .Boolean("Visible", [](TControl& c) { return c.Visible(); }, [](TControl& c, bool v) { c.SetVisible(v); }, true)
+      .Boolean("Enabled", [](TControl& c) { return c.Enabled(); }, [](TControl& c, bool v) { c.SetEnabled(v); }, true)
+      .Integer("Color", [](TControl& c) -> I { return c.Color(); },
+               [](TControl& c, I v) { c.SetColor(static_cast<TColor>(v)); })
+      .Boolean("ParentColor", [](TControl& c) { return c.ParentColor(); },
+               [](TControl& c, bool v) { c.SetParentColor(v); })
+      .Boolean("ParentFont", [](TControl& c) { return c.ParentFont(); },
+               [](TControl& c, bool v) { c.SetParentFont(v); })
+      .String("Font.Name", [](TControl& c) { return c.Font().Name(); },
+              [](TControl& c, const std::string& v) { c.Font().SetName(v); }, std::nullopt)
+      .Integer("Font.Height", [](TControl& c) -> I { return c.Font().Height(); },
+               [](TControl& c, I v) { c.Font().SetHeight(static_cast<int>(v)); })
+      .Integer("Font.Color", [](TControl& c) -> I { return c.Font().Color(); },
+               [](TControl& c, I v) { c.Font().SetColor(static_cast<TColor>(v)); })
+      .Set("Font.Style", {"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"},
+           [](TControl& c) -> I { return c.Font().Style(); },
+           [](TControl& c, I v) { c.Font().SetStyle(static_cast<std::uint8_t>(v)); }, 0)
+      .Event("OnClick", &TControl::OnClick)
+      .Event("OnDblClick", &TControl::OnDblClick)
+      .Event("OnMouseEnter", &TControl::OnMouseEnter)
+      .Event("OnMouseLeave", &TControl::OnMouseLeave);
+
+  RegisterPublishedClass<TWinControl>("TWinControl", "TControl")
+      .Integer("TabOrder", [](TWinControl& c) -> I { return c.TabOrder(); },
+               [](TWinControl& c, I v) { c.SetTabOrder(static_cast<int>(v)); })
+      .Boolean("TabStop", [](TWinControl& c) { return c.TabStop(); }, [](TWinControl& c, bool v) { c.SetTabStop(v); })
+      .Boolean("DoubleBuffered", [](TWinControl& c) { return c.DoubleBuffered(); },
+               [](TWinControl& c, bool v) { c.SetDoubleBuffered(v); }, false);
+  RegisterPublishedClass<TGraphicControl>("TGraphicControl", "TControl");
+  RegisterPublishedClass<TCustomControl>("TCustomControl", "TWinControl");
+
+  RegisterPublishedClass<TButton>("TButton", "TWinControl")
+      .Creatable()
+      .Boolean("Default", [](TButton& c) { return c.Default(); }, [](TButton& c, bool v) { c.SetDefault(v); }, false)
+      .Boolean("Cancel", [](TButton& c) { return c.Cancel(); }, [](TButton& c, bool v) { c.SetCancel(v); }, false)
+      .Integer("ModalResult", [](TButton& c) -> I { return c.ModalResult(); },
+               [](TButton& c, I v) { c.SetModalResult(static_cast<TModalResult>(v)); }, 0);
+  RegisterPublishedClass<TCheckBox>("TCheckBox", "TWinControl")
+      .Creatable()
+      .Boolean("Checked", [](TCheckBox& c) { return c.Checked(); }, [](TCheckBox& c, bool v) { c.SetChecked(v); }, false);
+  RegisterPublishedClass<TLabel>("TLabel", "TGraphicControl")
+      .Creatable()
+      .Boolean("AutoSize", [](TLabel& c) { return c.AutoSize(); }, [](TLabel& c, bool v) { c.SetAutoSize(v); }, true)
+      .Boolean("Transparent", [](TLabel& c) { return c.Transparent(); },
+               [](TLabel& c, bool v) { c.SetTransparent(v); }, false)
+      .Enumeration<TAlignment>("Alignment", {"taLeftJustify", "taRightJustify", "taCenter"},
+                               [](TLabel& c) { return c.Alignment(); },
+                               [](TLabel& c, TAlignment v) { c.SetAlignment(v); }, TAlignment::taLeftJustify)
+      .Boolean("WordWrap", [](TLabel& c) { return c.WordWrap(); }, [](TLabel& c, bool v) { c.SetWordWrap(v); }, false);
+  RegisterPublishedClass<TCustomEdit>("TCustomEdit", "TWinControl")
+      .Boolean("ReadOnly", [](TCustomEdit& c) { return c.ReadOnly(); },
+               [](TCustomEdit& c, bool v) { c.SetReadOnly(v); }, false)
+      .Integer("MaxLength", [](TCustomEdit& c) -> I { return c.MaxLength(); },
+               [](TCustomEdit& c, I v) { c.SetMaxLength(static_cast<int>(v)); }, 0)
+      .String("Text", [](TCustomEdit& c) { return c.Text(); }, [](TCustomEdit& c, const std::string& v) { c.SetText(v); })
+      .Event("OnChange", &TCustomEdit::OnChange);
+  RegisterPublishedClass<TEdit>("TEdit", "TCustomEdit").Creatable();
+  RegisterPublishedClass<TMemo>("TMemo", "TCustomEdit")
+      .Creatable()
+      .Lines("Lines", [](TMemo& c) { return c.Lines(); },
+             [](TMemo& c, const std::vector<std::string>& v) { c.SetLines(v); })
+      .Enumeration<TScrollStyle>("ScrollBars", {"ssNone", "ssHorizontal", "ssVertical", "ssBoth"},
+                                 [](TMemo& c) { return c.ScrollBars(); },
+                                 [](TMemo& c, TScrollStyle v) { c.SetScrollBars(v); }, TScrollStyle::ssNone)
+      .Boolean("WordWrap", [](TMemo& c) { return c.WordWrap(); }, [](TMemo& c, bool v) { c.SetWordWrap(v); }, true)
+      .Boolean("WantTabs", [](TMemo& c) { return c.WantTabs(); }, [](TMemo& c, bool v) { c.SetWantTabs(v); }, false);
+  RegisterPublishedClass<TSpinEdit>("TSpinEdit", "TCustomEdit")
+      .Creatable()
+      .Integer("Value", [](TSpinEdit& c) -> I { return c.Value(); },
+               [](TSpinEdit& c, I v) { c.SetValue(static_cast<int>(v)); }, 0)
+      .Integer("MinValue", [](TSpinEdit& c) -> I { return c.MinValue(); },
+               [](TSpinEdit& c, I v) { c.SetMinValue(static_cast<int>(v)); }, 0)
+      .Integer("MaxValue", [](TSpinEdit& c) -> I { return c.MaxValue(); },
+               [](TSpinEdit& c, I v) { c.SetMaxValue(static_cast<int>(v)); }, 0)
+      .Integer("Increment", [](TSpinEdit& c) -> I { return c.Increment(); },
+               [](TSpinEdit& c, I v) { c.SetIncrement(static_cast<int>(v)); }, 1);
+  RegisterPublishedClass<TGroupBox>("TGroupBox", "TCustomControl").Creatable();
+  RegisterPublishedClass<TBevel>("TBevel", "TGraphicControl")
+      .Creatable()
+      .Enumeration<TBevelShape>(
+          "Shape", {"bsBox", "bsFrame", "bsTopLine", "bsBottomLine", "bsLeftLine", "bsRightLine"},
+          [](TBevel& c) { return c.Shape(); }, [](TBevel& c, TBevelShape v) { c.SetShape(v); }, TBevelShape::bsBox)
+      .Enumeration<TBevelStyle>("Style", {"bsLowered", "bsRaised"}, [](TBevel& c) { return c.Style(); },
+                                [](TBevel& c, TBevelStyle v) { c.SetStyle(v); }, TBevelStyle::bsLowered);
+  RegisterPublishedClass<TImage>("TImage", "TGraphicControl")
+      .Creatable()
+      .Boolean("Center", [](TImage& c) { return c.Center(); }, [](TImage& c, bool v) { c.SetCenter(v); }, false)
+      .Boolean("Stretch", [](TImage& c) { return c.Stretch(); }, [](TImage& c, bool v) { c.SetStretch(v); }, false)
+      .Boolean("Transparent", [](TImage& c) { return c.Transparent(); },
+               [](TImage& c, bool v) { c.SetTransparent(v); }, false)
+      .Binary("Picture.Data", [](TImage& c) { return BitmapBytes(c.Picture()); },
+              [](TImage& c, const std::vector<std::uint8_t>& v) { LoadBitmapBytes(c.Picture(), v, c.Name()); });
+  RegisterPublishedClass<TTabSheet>("TTabSheet", "TCustomControl")
+      .Creatable()
+      .Reference<TPageControl>("PageControl", [](TTabSheet& c) { return c.PageControl(); },
+                               [](TTabSheet& c, TPageControl* v) { c.SetPageControl(v); });
+  RegisterPublishedClass<TPageControl>("TPageControl", "TWinControl")
+      .Creatable()
+      .Reference<TTabSheet>("ActivePage", [](TPageControl& c) { return c.ActivePage(); },
+                            [](TPageControl& c, TTabSheet* v) { c.SetActivePage(v); })
+      .Event("OnChange", &TPageControl::OnChange);
+  RegisterPublishedClass<TTrackBar>("TTrackBar", "TWinControl")
+      .Creatable()
+      .Integer("Min", [](TTrackBar& c) -> I { return c.Min(); }, [](TTrackBar& c, I v) { c.SetMin(static_cast<int>(v)); }, 0)
+      .Integer("Max", [](TTrackBar& c) -> I { return c.Max(); }, [](TTrackBar& c, I v) { c.SetMax(static_cast<int>(v)); }, 10)
+      .Integer("Position", [](TTrackBar& c) -> I { return c.Position(); },
+               [](TTrackBar& c, I v) { c.SetPosition(static_cast<int>(v)); }, 0)
+      .Integer("Frequency", [](TTrackBar& c) -> I { return c.Frequency(); },
+               [](TTrackBar& c, I v) { c.SetFrequency(static_cast<int>(v)); }, 1)
+      .Integer("LineSize", [](TTrackBar& c) -> I { return c.LineSize(); },
+               [](TTrackBar& c, I v) { c.SetLineSize(static_cast<int>(v)); }, 1)
+      .Integer("PageSize", [](TTrackBar& c) -> I { return c.PageSize(); },
+               [](TTrackBar& c, I v) { c.SetPageSize(static_cast<int>(v)); }, 2)
+      .Enumeration<TTrackBarOrientation>("Orientation", {"trHorizontal", "trVertical"},
+                                         [](TTrackBar& c) { return c.Orientation(); },
+                                         [](TTrackBar& c, TTrackBarOrientation v) { c.SetOrientation(v); },
+                                         TTrackBarOrientation::trHorizontal)
+      .Event("OnChange", &TTrackBar::OnChange);
+  RegisterPublishedClass<TTimer>("TTimer", "TComponent")
+      .Creatable()
+      .Integer("Interval", [](TTimer& c) -> I { return c.Interval(); },
+               [](TTimer& c, I v) { c.SetInterval(static_cast<unsigned>(v)); }, 1000)
+      .Boolean("Enabled", [](TTimer& c) { return c.Enabled(); }, [](TTimer& c, bool v) { c.SetEnabled(v); }, true)
+      .EventBy<TNotifyEvent>("OnTimer", [](TTimer& c) { return c.OnTimer(); },
+                             [](TTimer& c, TNotifyEvent e) { c.SetOnTimer(e); });
+}
+
+void RegisterForms() {
+  RegisterPublishedClass<TForm>("TForm", "TWinControl")
+      .Enumeration<TFormBorderStyle>("BorderStyle", {"bsNone", "bsSingle", "bsSizeable", "bsDialog"},
+                                     [](TForm& f) { return f.BorderStyle(); },
+                                     [](TForm& f, TFormBorderStyle v) { f.SetBorderStyle(v); },
+                                     TFormBorderStyle::bsSizeable)
+      .Set("BorderIcons", {"biSystemMenu", "biMinimize", "biMaximize"}, [](TForm& f) -> I { return f.BorderIcons(); },
+           [](TForm& f, I v) { f.SetBorderIcons(static_cast<std::uint8_t>(v)); },
+           biSystemMenu | biMinimize | biMaximize)
+      .Enumeration<TPosition>("Position", {"poDesigned", "poDefault", "poScreenCenter", "poMainFormCenter"},
+                              [](TForm& f) { return f.Position(); }, [](TForm& f, TPosition v) { f.SetPosition(v); },
+                              TPosition::poDesigned)
+      .Enumeration<TFormStyle>("FormStyle", {"fsNormal", "fsMDIChild", "fsMDIForm", "fsStayOnTop"},
+                               [](TForm& f) { return f.FormStyle(); }, [](TForm& f, TFormStyle v) { f.SetFormStyle(v); },
+                               TFormStyle::fsNormal)
+      .Enumeration<TWindowState>("WindowState", {"wsNormal", "wsMinimized", "wsMaximized"},
+                                 [](TForm& f) { return f.WindowState(); },
+                                 [](TForm& f, TWindowState v) { f.SetWindowState(v); }, TWindowState::wsNormal)
+      .Boolean("AutoScroll", [](TForm& f) { return f.AutoScroll(); }, [](TForm& f, bool v) { f.SetAutoScroll(v); }, false)
+      .Integer("ClientWidth", [](TForm& f) -> I { return f.ClientWidth(); },
+               [](TForm& f, I v) { f.SetClientWidth(static_cast<int>(v)); })
+      .Integer("ClientHeight", [](TForm& f) -> I { return f.ClientHeight(); },
+               [](TForm& f, I v) { f.SetClientHeight(static_cast<int>(v)); })
+      .Boolean("Visible", [](TForm& f) { return f.Visible(); }, [](TForm& f, bool v) { f.SetVisible(v); }, false)
+      .Reference<TMainMenu>("Menu", [](TForm& f) { return f.Menu(); }, [](TForm& f, TMainMenu* m) { f.SetMenu(m); })
+      .Event("OnCreate", &TForm::OnCreate)
+      .Event("OnShow", &TForm::OnShow)
+      .Event("OnHide", &TForm::OnHide)
+      .Event("OnDestroy", &TForm::OnDestroy)
+      .Event("OnActivate", &TForm::OnActivate)
+      .Event("OnDeactivate", &TForm::OnDeactivate)
+      .Event("OnPaint", &TForm::OnPaint)
+      .Event("OnResize", &TForm::OnResize)
+      .Event("OnClose", &TForm::OnClose)
+      .Event("OnCloseQuery", &TForm::OnCloseQuery);
+}
+
+void RegisterMenus() {
+  RegisterPublishedClass<TImageList>("TImageList", "TComponent")
+      .Creatable()
+      .Integer("Width", [](TImageList& c) -> I { return c.Width(); },
+               [](TImageList& c, I v) { c.SetWidth(static_cast<int>(v)); }, 16)
+      .Integer("Height", [](TImageList& c) -> I { return c.Height(); },
+               [](TImageList& c, I v) { c.SetHeight(static_cast<int>(v)); }, 16)
+      .Boolean("Masked", [](TImageList& c) { return c.Masked(); }, [](TImageList& c, bool v) { c.SetMasked(v); }, true);
+  RegisterPublishedClass<TMenuItem>("TMenuItem", "TComponent")
+      .Creatable()
+      .String("Caption", [](TMenuItem& m) { return m.Caption(); }, [](TMenuItem& m, const std::string& v) { m.SetCaption(v); })
+      .Integer("ShortCut", [](TMenuItem& m) -> I { return m.ShortCut(); },
+               [](TMenuItem& m, I v) { m.SetShortCut(static_cast<TShortCut>(v)); }, 0)
+      .Integer("ImageIndex", [](TMenuItem& m) -> I { return m.ImageIndex(); },
+               [](TMenuItem& m, I v) { m.SetImageIndex(static_cast<int>(v)); }, -1)
+      .Boolean("Checked", [](TMenuItem& m) { return m.Checked(); }, [](TMenuItem& m, bool v) { m.SetChecked(v); }, false)
+      .Boolean("Enabled", [](TMenuItem& m) { return m.Enabled(); }, [](TMenuItem& m, bool v) { m.SetEnabled(v); }, true)
+      .Boolean("Visible", [](TMenuItem& m) { return m.Visible(); }, [](TMenuItem& m, bool v) { m.SetVisible(v); }, true)
+      .Boolean("Default", [](TMenuItem& m) { return m.Default(); }, [](TMenuItem& m, bool v) { m.SetDefault(v); }, false)
+      .Event("OnClick", &TMenuItem::OnClick)
+      .Event("OnMeasureItem", &TMenuItem::OnMeasureItem)
+      .Event("OnAdvancedDrawItem", &TMenuItem::OnAdvancedDrawItem);
+  RegisterPublishedClass<TMenu>("TMenu", "TComponent")
+      .Reference<TImageList>("Images", [](TMenu& m) { return m.Images(); }, [](TMenu& m, TImageList* v) { m.SetImages(v); })
+      .Boolean("OwnerDraw", [](TMenu& m) { return m.OwnerDraw(); }, [](TMenu& m, bool v) { m.SetOwnerDraw(v); }, false);
+  RegisterPublishedClass<TMainMenu>("TMainMenu", "TMenu").Creatable();
+  RegisterPublishedClass<TPopupMenu>("TPopupMenu", "TMenu")
+      .Creatable()
+      .Boolean("AutoPopup", [](TPopupMenu& m) { return m.AutoPopup(); },
+               [](TPopupMenu& m, bool v) { m.SetAutoPopup(v); }, true)
+      .Event("OnPopup", &TPopupMenu::OnPopup);
+}
+
+}  // namespace
+
+void RegisterToolkitClasses() {
+  static bool done = false;
+  if (done) return;
+  done = true;
+  RegisterControls();
+  RegisterForms();
+  RegisterMenus();
+}
+
+}  // namespace korvale
