@@ -145,7 +145,7 @@ TEST_F(ManagerSettings, OnlyTheExactWordAutorunActivates) {
 
 // The plain message dialog does not yet return from its modal loop once dismissed under the
 // test harness (the toolkit's ShowModal stays in its loop); enable these two when it does.
-TEST_F(ManagerSettings, DISABLED_MissingExecutablesEndTheProgramAfterOneMessage) {
+TEST_F(ManagerSettings, MissingExecutablesEndTheProgramAfterOneMessage) {
   folder_.WriteSettings({19331, 19332, 19333});
   const std::string before = ReadFile(folder_.File("korvale.ini"));
   Prepare(false, true);
@@ -159,7 +159,7 @@ TEST_F(ManagerSettings, DISABLED_MissingExecutablesEndTheProgramAfterOneMessage)
   EXPECT_EQ(ReadFile(folder_.File("korvale.ini")), before);
 }
 
-TEST_F(ManagerSettings, DISABLED_AMissingLampEndsTheProgramAfterItsMessage) {
+TEST_F(ManagerSettings, AMissingLampEndsTheProgramAfterItsMessage) {
   folder_.WriteSettings({19341, 19342, 19343});
   Prepare(true, true);
   DeleteFileA(folder_.File("yellow.bmp").c_str());
