@@ -143,8 +143,7 @@ TEST_F(ManagerSettings, OnlyTheExactWordAutorunActivates) {
   EXPECT_EQ(WindowText(button_), "Activate");
 }
 
-// The plain message dialog does not yet return from its modal loop once dismissed under the
-// test harness (the toolkit's ShowModal stays in its loop); enable these two when it does.
+// A failed start-up check shows one plain message and ends the program, saving nothing.
 TEST_F(ManagerSettings, MissingExecutablesEndTheProgramAfterOneMessage) {
   folder_.WriteSettings({19331, 19332, 19333});
   const std::string before = ReadFile(folder_.File("korvale.ini"));
