@@ -153,4 +153,24 @@ int CountOf(const std::string& text, const std::string& part) {
   return count;
 }
 
+void ManagerSession::TearDown() {
+  if (!manager_ || !manager_->Running() || !window_) return;
+  if (WindowText(button_) == "Deactivate") Click(button_);
+  WaitFor([&] { return WindowText(button_) == "Activate"; }, std::chrono::seconds(10));
+  PostMessageA(window_, WM_CLOSE, 0, 0);
+  manager_->WaitForExit();
+}
+
+void ManagerSession::Start(const std::string& arguments) {
+  manager_.emplace(folder_.Start("korvale.exe", arguments));
+}
+
+bool ManagerSession::OpenMainWindow() {
+  window_ = WaitForMainWindow(manager_->Id());
+  if (!window_) return false;
+  button_ = FindChild(window_, "TButton");
+  log_ = FindChild(window_, "TMemo");
+  return button_ && log_;
+}
+
 }  // namespace korvale::testing

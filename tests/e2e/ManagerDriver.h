@@ -4,7 +4,10 @@
 // text, reads their text and state, clicks buttons and answers its dialogs.
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
 #include <chrono>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -36,5 +39,22 @@ std::vector<DWORD> RunningFromFolder(const std::string& folder, const std::strin
 void EndProcessById(DWORD processId);
 
 int CountOf(const std::string& text, const std::string& part);
+
+// A manager started in a program folder of its own and the windows a test drives. One that
+// is still running at the end is deactivated and its window closed.
+class ManagerSession : public ::testing::Test {
+ protected:
+  void TearDown() override;
+  void Start(const std::string& arguments = "");
+  // Finds the main window, its activation button and its log view.
+  bool OpenMainWindow();
+  std::string Log() const { return WindowText(log_); }
+
+  ProgramFolder folder_;
+  std::optional<ChildProcess> manager_;
+  HWND window_ = nullptr;
+  HWND button_ = nullptr;
+  HWND log_ = nullptr;
+};
 
 }  // namespace korvale::testing

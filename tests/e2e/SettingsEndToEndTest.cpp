@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <optional>
 
 #include "tests/e2e/ManagerDriver.h"
 
@@ -33,7 +32,7 @@ std::string Key(const ProgramFolder& folder, const char* section, const char* ke
   return value;
 }
 
-class ManagerSettings : public ::testing::Test {
+class ManagerSettings : public ManagerSession {
  protected:
   void Prepare(bool servers = true, bool lamps = true) {
     if (servers) folder_.AddServers();
@@ -41,36 +40,10 @@ class ManagerSettings : public ::testing::Test {
     folder_.AddManager();
   }
 
-  void Start(const std::string& arguments = "") {
-    manager_.emplace(folder_.Start("korvale.exe", arguments));
-  }
-
-  bool OpenMainWindow() {
-    window_ = WaitForMainWindow(manager_->Id());
-    if (!window_) return false;
-    button_ = FindChild(window_, "TButton");
-    log_ = FindChild(window_, "TMemo");
-    return button_ && log_;
-  }
-
   void Close() {
     PostMessageA(window_, WM_CLOSE, 0, 0);
     EXPECT_EQ(manager_->WaitForExit(), 0u);
   }
-
-  void TearDown() override {
-    if (!manager_ || !manager_->Running() || !window_) return;
-    if (WindowText(button_) == "Deactivate") Click(button_);
-    WaitFor([&] { return WindowText(button_) == "Activate"; }, seconds(10));
-    PostMessageA(window_, WM_CLOSE, 0, 0);
-    manager_->WaitForExit();
-  }
-
-  ProgramFolder folder_;
-  std::optional<ChildProcess> manager_;
-  HWND window_ = nullptr;
-  HWND button_ = nullptr;
-  HWND log_ = nullptr;
 };
 
 TEST_F(ManagerSettings, ACloseWritesBackWhatWasReadInItsOwnFormats) {

@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <optional>
 
 #include "tests/e2e/ManagerDriver.h"
 
@@ -18,7 +17,7 @@ using std::chrono::seconds;
 
 constexpr const char* kServers[] = {"auth-node.exe", "realm-node.exe", "world-node.exe"};
 
-class ManagerSupervision : public ::testing::Test {
+class ManagerSupervision : public ManagerSession {
  protected:
   void StartManager(const std::array<int, 3>& ports) {
     // The loopback settings are in place before the manager can ever activate.
@@ -26,34 +25,14 @@ class ManagerSupervision : public ::testing::Test {
     folder_.AddServers();
     folder_.AddLamps();
     folder_.AddManager();
-    manager_.emplace(folder_.Start("korvale.exe"));
-    window_ = WaitForMainWindow(manager_->Id());
-    ASSERT_NE(window_, nullptr);
-    log_ = FindChild(window_, "TMemo");
-    button_ = FindChild(window_, "TButton", "Activate");
-    ASSERT_NE(log_, nullptr);
-    ASSERT_NE(button_, nullptr);
+    Start();
+    ASSERT_TRUE(OpenMainWindow());
+    ASSERT_EQ(WindowText(button_), "Activate");
   }
-
-  std::string Log() const { return WindowText(log_); }
 
   bool LogHas(const std::string& part, int count = 1, seconds timeout = seconds(20)) const {
     return WaitFor([&] { return CountOf(Log(), part) >= count; }, timeout);
   }
-
-  void TearDown() override {
-    if (!manager_ || !manager_->Running()) return;
-    if (WindowText(button_) == "Deactivate") Click(button_);
-    WaitFor([&] { return WindowText(button_) == "Activate"; }, seconds(10));
-    PostMessageA(window_, WM_CLOSE, 0, 0);
-    manager_->WaitForExit();
-  }
-
-  ProgramFolder folder_;
-  std::optional<ChildProcess> manager_;
-  HWND window_ = nullptr;
-  HWND log_ = nullptr;
-  HWND button_ = nullptr;
 };
 
 TEST_F(ManagerSupervision, StartsAllThreeRestartsAKilledServerAndEndsThemAtDeactivation) {
