@@ -15,8 +15,16 @@
 #include "toolkit/Dialogs.h"
 #include "toolkit/Edit.h"
 #include "toolkit/Exception.h"
+#include "toolkit/Bevel.h"
+#include "toolkit/FormReader.h"
+#include "toolkit/GroupBox.h"
+#include "toolkit/Image.h"
+#include "toolkit/Label.h"
+#include "toolkit/PageControl.h"
+#include "toolkit/SpinEdit.h"
 #include "toolkit/Timer.h"
 #include "toolkit/TrackBar.h"
+#include "toolkit/TypInfo.h"
 
 namespace korvale {
 
@@ -49,13 +57,95 @@ void SaveLinesToFile(const std::vector<std::string>& lines, const std::string& p
   }
 }
 
+// The handlers a form description may name, registered once.
+void RegisterMainFormClass() {
+  static const bool registered = [] {
+    RegisterPublishedClass<TForm1>("TForm1", "TForm")
+        .Handler("FormCreate", &TForm1::FormCreate)
+        .Handler("FormCloseQuery", &TForm1::FormCloseQuery)
+        .Handler("Button1Click", &TForm1::Button1Click)
+        .Handler("loginservertimerTimer", &TForm1::loginservertimerTimer)
+        .Handler("charservertimerTimer", &TForm1::charservertimerTimer)
+        .Handler("mapservertimerTimer", &TForm1::mapservertimerTimer)
+        .Handler("loginserversocketConnect", &TForm1::loginserversocketConnect)
+        .Handler("charserversocketConnect", &TForm1::charserversocketConnect)
+        .Handler("mapserversocketConnect", &TForm1::mapserversocketConnect)
+        .Handler("loginserversocketError", &TForm1::loginserversocketError)
+        .Handler("charserversocketError", &TForm1::charserversocketError)
+        .Handler("mapserversocketError", &TForm1::mapserversocketError)
+        .Handler("ratesliderChange", &TForm1::ratesliderChange)
+        .Handler("logChange", &TForm1::logChange);
+    return true;
+  }();
+  (void)registered;
+}
+
+// The component of the description with this name and class; a description that lacks it
+// is refused, since the window cannot work without it.
+template <typename T>
+void BindField(TForm1& form, T*& field, const char* name) {
+  field = dynamic_cast<T*>(form.FindComponent(name));
+  if (!field) throw Exception(std::string("The main window's description has no ") + name);
+}
+
 }  // namespace
+
+void TForm1::BindComponents() {
+  BindField(*this, GroupBox1, "GroupBox1");
+  BindField(*this, Bevel1, "Bevel1");
+  BindField(*this, Image1, "Image1");
+  BindField(*this, PageControl1, "PageControl1");
+  BindField(*this, TabSheet1, "TabSheet1");
+  BindField(*this, TabSheet2, "TabSheet2");
+  BindField(*this, TabSheet3, "TabSheet3");
+  BindField(*this, Label1, "Label1");
+  BindField(*this, Label2, "Label2");
+  BindField(*this, Label3, "Label3");
+  BindField(*this, Label4, "Label4");
+  BindField(*this, Label5, "Label5");
+  BindField(*this, Label6, "Label6");
+  BindField(*this, Label7, "Label7");
+  BindField(*this, Label8, "Label8");
+  BindField(*this, loginserveraddress, "loginserveraddress");
+  BindField(*this, charserveraddress, "charserveraddress");
+  BindField(*this, mapserveraddress, "mapserveraddress");
+  BindField(*this, loginserverport, "loginserverport");
+  BindField(*this, charserverport, "charserverport");
+  BindField(*this, mapserverport, "mapserverport");
+  BindField(*this, GroupBox2, "GroupBox2");
+  BindField(*this, GroupBox3, "GroupBox3");
+  BindField(*this, GroupBox4, "GroupBox4");
+  BindField(*this, loginserverbitmap, "loginserverbitmap");
+  BindField(*this, charserverbitmap, "charserverbitmap");
+  BindField(*this, mapserverbitmap, "mapserverbitmap");
+  BindField(*this, loginserverstatus, "loginserverstatus");
+  BindField(*this, charserverstatus, "charserverstatus");
+  BindField(*this, mapserverstatus, "mapserverstatus");
+  BindField(*this, loggingcheck, "loggingcheck");
+  BindField(*this, GroupBox5, "GroupBox5");
+  BindField(*this, loginservercheck, "loginservercheck");
+  BindField(*this, charservercheck, "charservercheck");
+  BindField(*this, mapservercheck, "mapservercheck");
+  BindField(*this, Button1, "Button1");
+  BindField(*this, rate, "rate");
+  BindField(*this, rateslider, "rateslider");
+  BindField(*this, GroupBox6, "GroupBox6");
+  BindField(*this, log, "log");
+  BindField(*this, loginservertimer, "loginservertimer");
+  BindField(*this, charservertimer, "charservertimer");
+  BindField(*this, mapservertimer, "mapservertimer");
+  BindField(*this, loginserversocket, "loginserversocket");
+  BindField(*this, charserversocket, "charserversocket");
+  BindField(*this, mapserversocket, "mapserversocket");
+}
 
 TForm1::TForm1(TComponent* owner)
     : TForm(owner),
       processes_(std::make_unique<SystemProcessControl>()),
       clock_(std::make_unique<SystemStatusClock>()) {
-  BuildMainFormComponents(*this);
+  RegisterMainFormClass();
+  ReadComponentResource(this, "TFORM1");
+  BindComponents();
   services_ = std::make_unique<MainFormServices>(*this);
   supervision_ = std::make_unique<SupervisionModel>(
       SupervisionServices{*processes_, *services_, *services_, *services_, *services_,

@@ -109,6 +109,9 @@ class TForm1 : public TForm {
   bool StartUpFailed() const { return startUpFailed_; }
 
  private:
+  // Points the element fields at the components the description created.
+  void BindComponents();
+
   std::unique_ptr<SystemProcessControl> processes_;
   std::unique_ptr<SystemStatusClock> clock_;
   std::unique_ptr<MainFormServices> services_;
@@ -116,7 +119,5 @@ class TForm1 : public TForm {
   bool startUpFailed_ = false;
 };
 
-// Builds the window's components as its form description lists them.
-void BuildMainFormComponents(TForm1& form);
 
 }  // namespace korvale

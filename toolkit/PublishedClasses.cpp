@@ -4,6 +4,7 @@
 #include "toolkit/Bitmap.h"
 #include "toolkit/Button.h"
 #include "toolkit/CheckBox.h"
+#include "toolkit/ClientSocket.h"
 #include "toolkit/Edit.h"
 #include "toolkit/Form.h"
 #include "toolkit/GroupBox.h"
@@ -179,6 +180,17 @@ void RegisterControls() {
       .Boolean("Enabled", [](TTimer& c) { return c.Enabled(); }, [](TTimer& c, bool v) { c.SetEnabled(v); }, true)
       .EventBy<TNotifyEvent>("OnTimer", [](TTimer& c) { return c.OnTimer(); },
                              [](TTimer& c, TNotifyEvent e) { c.SetOnTimer(e); });
+  RegisterPublishedClass<TClientSocket>("TClientSocket", "TComponent")
+      .Creatable()
+      .String("Address", [](TClientSocket& c) { return c.Address(); },
+              [](TClientSocket& c, const std::string& v) { c.SetAddress(v); })
+      .Integer("Port", [](TClientSocket& c) -> I { return c.Port(); },
+               [](TClientSocket& c, I v) { c.SetPort(static_cast<int>(v)); }, 0)
+      .Boolean("Active", [](TClientSocket& c) { return c.Active(); },
+               [](TClientSocket& c, bool v) { c.SetActive(v); }, false)
+      .Event("OnConnect", &TClientSocket::OnConnect)
+      .Event("OnDisconnect", &TClientSocket::OnDisconnect)
+      .Event("OnError", &TClientSocket::OnError);
 }
 
 void RegisterForms() {
