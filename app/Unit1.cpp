@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 
+#include "app/FormFields.h"
 #include "app/MainFormServices.h"
 #include "app/ManagerSettings.h"
 #include "app/process/ServerLauncher.h"
@@ -78,14 +79,6 @@ void RegisterMainFormClass() {
     return true;
   }();
   (void)registered;
-}
-
-// The component of the description with this name and class; a description that lacks it
-// is refused, since the window cannot work without it.
-template <typename T>
-void BindField(TForm1& form, T*& field, const char* name) {
-  field = dynamic_cast<T*>(form.FindComponent(name));
-  if (!field) throw Exception(std::string("The main window's description has no ") + name);
 }
 
 }  // namespace

@@ -29,7 +29,4 @@ class TForm2 : public TForm {
   TButton* Button1 = nullptr;
 };
 
-// Builds the dialog's components as its form description lists them.
-void BuildAboutFormComponents(TForm2& form);
-
 }  // namespace korvale
