@@ -16,7 +16,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   TForm1* form1 = Application().CreateForm<TForm1>();
   // A start-up check that failed has shown its message: the program ends, saving nothing.
   if (form1->StartUpFailed()) return 0;
-  Application().CreateForm<TForm2>();
+  Form2 = Application().CreateForm<TForm2>();
   Application().Run();
   return 0;
 }

@@ -8,6 +8,8 @@
 
 namespace korvale {
 
+TForm2* Form2 = nullptr;
+
 TForm2::TForm2(TComponent* owner) : TForm(owner) { BuildAboutFormComponents(*this); }
 
 namespace {

@@ -29,6 +29,9 @@ class TForm2 : public TForm {
   TButton* Button1 = nullptr;
 };
 
+// The one About dialog, made at program start; null before that.
+extern TForm2* Form2;
+
 // Builds the dialog's components as its form description lists them.
 void BuildAboutFormComponents(TForm2& form);
 
