@@ -153,8 +153,8 @@ class TForm1 : public TForm {
  private:
   // Points the element fields at the components the description created.
   void BindComponents();
-  // Loads stored skin k and remembers it; an index the store lacks changes nothing but
-  // SkinIndex.
+  // Records stored skin k as the one chosen; the window has no skin components yet, so
+  // nothing is loaded.
   void SelectSkin(int index);
   // The skin menu items, by their store index.
   TMenuItem* SkinItem(int index) const;
