@@ -7,6 +7,7 @@
 #include "app/FormFields.h"
 #include "app/MainFormServices.h"
 #include "app/ManagerSettings.h"
+#include "app/Unit2.h"
 #include "app/process/ServerLauncher.h"
 #include "app/process/SystemProcessControl.h"
 #include "core/StringList.h"
@@ -20,7 +21,9 @@
 #include "toolkit/FormReader.h"
 #include "toolkit/GroupBox.h"
 #include "toolkit/Image.h"
+#include "toolkit/ImageList.h"
 #include "toolkit/Label.h"
+#include "toolkit/Menus.h"
 #include "toolkit/PageControl.h"
 #include "toolkit/SpinEdit.h"
 #include "toolkit/Timer.h"
@@ -75,7 +78,24 @@ void RegisterMainFormClass() {
         .Handler("charserversocketError", &TForm1::charserversocketError)
         .Handler("mapserversocketError", &TForm1::mapserversocketError)
         .Handler("ratesliderChange", &TForm1::ratesliderChange)
-        .Handler("logChange", &TForm1::logChange);
+        .Handler("logChange", &TForm1::logChange)
+        .Handler("Start1Click", &TForm1::Start1Click)
+        .Handler("Close2Click", &TForm1::Close2Click)
+        .Handler("Servers2Click", &TForm1::Servers2Click)
+        .Handler("LoginServer1Click", &TForm1::LoginServer1Click)
+        .Handler("CharServer1Click", &TForm1::CharServer1Click)
+        .Handler("MapServer1Click", &TForm1::MapServer1Click)
+        .Handler("Options1Click", &TForm1::Options1Click)
+        .Handler("S1Click", &TForm1::S1Click)
+        .Handler("skin0Click", &TForm1::skin0Click)
+        .Handler("skin1Click", &TForm1::skin1Click)
+        .Handler("skin2Click", &TForm1::skin2Click)
+        .Handler("skin3Click", &TForm1::skin3Click)
+        .Handler("skin4Click", &TForm1::skin4Click)
+        .Handler("skin5Click", &TForm1::skin5Click)
+        .Handler("AutorunOnStartUp1Click", &TForm1::AutorunOnStartUp1Click)
+        .Handler("Documentation1Click", &TForm1::Documentation1Click)
+        .Handler("N1Click", &TForm1::N1Click);
     return true;
   }();
   (void)registered;
@@ -130,6 +150,28 @@ void TForm1::BindComponents() {
   BindField(*this, loginserversocket, "loginserversocket");
   BindField(*this, charserversocket, "charserversocket");
   BindField(*this, mapserversocket, "mapserversocket");
+  BindField(*this, ImageList1, "ImageList1");
+  BindField(*this, MainMenu1, "MainMenu1");
+  BindField(*this, File1, "File1");
+  BindField(*this, Start1, "Start1");
+  BindField(*this, N2, "N2");
+  BindField(*this, Close2, "Close2");
+  BindField(*this, Servers2, "Servers2");
+  BindField(*this, LoginServer1, "LoginServer1");
+  BindField(*this, CharServer1, "CharServer1");
+  BindField(*this, MapServer1, "MapServer1");
+  BindField(*this, Options1, "Options1");
+  BindField(*this, S1, "S1");
+  BindField(*this, skin0, "skin0");
+  BindField(*this, skin1, "skin1");
+  BindField(*this, skin2, "skin2");
+  BindField(*this, skin3, "skin3");
+  BindField(*this, skin4, "skin4");
+  BindField(*this, skin5, "skin5");
+  BindField(*this, AutorunOnStartUp1, "AutorunOnStartUp1");
+  BindField(*this, Help1, "Help1");
+  BindField(*this, Documentation1, "Documentation1");
+  BindField(*this, N1, "N1");
 }
 
 TForm1::TForm1(TComponent* owner)
@@ -160,6 +202,7 @@ void TForm1::FormCreate(TObject*) {
   if (!goOn) return fail();
 
   ReadSettings(*this, folder);
+  SelectSkin(SkinIndex);
   if (FirstArgument() == "autorun") Button1Click(this);
 
   for (const auto& check : {CheckServerExecutables(folder), CheckSystemVersion(),
@@ -219,6 +262,53 @@ void TForm1::ratesliderChange(TObject*) {
 void TForm1::logChange(TObject*) {
   if (!loggingcheck->Checked()) return;
   SaveLinesToFile(log->Lines(), supervision_->ProgramFolder() + "\\" + kLogFileName);
+}
+
+void TForm1::SelectSkin(int index) {
+  SkinIndex = index;
+}
+
+TMenuItem* TForm1::SkinItem(int index) const {
+  TMenuItem* const items[] = {skin0, skin1, skin2, skin3, skin4, skin5};
+  return items[index];
+}
+
+void TForm1::Start1Click(TObject*) { Button1Click(this); }
+void TForm1::Close2Click(TObject*) { Close(); }
+
+void TForm1::Servers2Click(TObject*) {
+  LoginServer1->SetChecked(loginservercheck->Checked());
+  CharServer1->SetChecked(charservercheck->Checked());
+  MapServer1->SetChecked(mapservercheck->Checked());
+}
+
+void TForm1::LoginServer1Click(TObject*) { loginservercheck->SetChecked(!loginservercheck->Checked()); }
+void TForm1::CharServer1Click(TObject*) { charservercheck->SetChecked(!charservercheck->Checked()); }
+void TForm1::MapServer1Click(TObject*) { mapservercheck->SetChecked(!mapservercheck->Checked()); }
+
+void TForm1::Options1Click(TObject*) {
+  AutorunOnStartUp1->SetChecked(RunOnStartUpEntryExists());
+  for (int k = 0; k < 6; ++k) SkinItem(k)->SetChecked(k == SkinIndex);
+}
+
+void TForm1::S1Click(TObject*) { ShowMessage(static_cast<long long>(SkinIndex)); }
+
+void TForm1::skin0Click(TObject*) { SelectSkin(0); }
+void TForm1::skin1Click(TObject*) { SelectSkin(1); }
+void TForm1::skin2Click(TObject*) { SelectSkin(2); }
+void TForm1::skin3Click(TObject*) { SelectSkin(3); }
+void TForm1::skin4Click(TObject*) { SelectSkin(4); }
+void TForm1::skin5Click(TObject*) { SelectSkin(5); }
+
+void TForm1::AutorunOnStartUp1Click(TObject*) {
+  ToggleRunOnStartUpEntry(supervision_->ProgramFolder());
+}
+
+void TForm1::Documentation1Click(TObject*) { ShowMessage("Not Available ATM."); }
+
+void TForm1::N1Click(TObject*) {
+  // The one About dialog, made at start and owned by the application.
+  if (auto* about = dynamic_cast<TForm2*>(Application().FindComponent("Form2"))) about->ShowModal();
 }
 
 }  // namespace korvale

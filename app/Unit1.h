@@ -18,8 +18,11 @@ class TCheckBox;
 class TEdit;
 class TGroupBox;
 class TImage;
+class TImageList;
 class TLabel;
+class TMainMenu;
 class TMemo;
+class TMenuItem;
 class TPageControl;
 class TSpinEdit;
 class TTabSheet;
@@ -82,6 +85,28 @@ class TForm1 : public TForm {
   TClientSocket* loginserversocket = nullptr;
   TClientSocket* charserversocket = nullptr;
   TClientSocket* mapserversocket = nullptr;
+  TImageList* ImageList1 = nullptr;
+  TMainMenu* MainMenu1 = nullptr;
+  TMenuItem* File1 = nullptr;
+  TMenuItem* Start1 = nullptr;
+  TMenuItem* N2 = nullptr;
+  TMenuItem* Close2 = nullptr;
+  TMenuItem* Servers2 = nullptr;
+  TMenuItem* LoginServer1 = nullptr;
+  TMenuItem* CharServer1 = nullptr;
+  TMenuItem* MapServer1 = nullptr;
+  TMenuItem* Options1 = nullptr;
+  TMenuItem* S1 = nullptr;
+  TMenuItem* skin0 = nullptr;
+  TMenuItem* skin1 = nullptr;
+  TMenuItem* skin2 = nullptr;
+  TMenuItem* skin3 = nullptr;
+  TMenuItem* skin4 = nullptr;
+  TMenuItem* skin5 = nullptr;
+  TMenuItem* AutorunOnStartUp1 = nullptr;
+  TMenuItem* Help1 = nullptr;
+  TMenuItem* Documentation1 = nullptr;
+  TMenuItem* N1 = nullptr;
 
   // The index of the stored skin last chosen; read from and written to the settings.
   int SkinIndex = 4;
@@ -103,6 +128,23 @@ class TForm1 : public TForm {
                             int& errorCode);
   void ratesliderChange(TObject* sender);
   void logChange(TObject* sender);
+  void Start1Click(TObject* sender);
+  void Close2Click(TObject* sender);
+  void Servers2Click(TObject* sender);
+  void LoginServer1Click(TObject* sender);
+  void CharServer1Click(TObject* sender);
+  void MapServer1Click(TObject* sender);
+  void Options1Click(TObject* sender);
+  void S1Click(TObject* sender);
+  void skin0Click(TObject* sender);
+  void skin1Click(TObject* sender);
+  void skin2Click(TObject* sender);
+  void skin3Click(TObject* sender);
+  void skin4Click(TObject* sender);
+  void skin5Click(TObject* sender);
+  void AutorunOnStartUp1Click(TObject* sender);
+  void Documentation1Click(TObject* sender);
+  void N1Click(TObject* sender);
 
   SupervisionModel& Supervision() { return *supervision_; }
   // Set when a start-up check or prompt ended the program: nothing more is shown.
@@ -111,6 +153,11 @@ class TForm1 : public TForm {
  private:
   // Points the element fields at the components the description created.
   void BindComponents();
+  // Records stored skin k as the one chosen; the window has no skin components yet, so
+  // nothing is loaded.
+  void SelectSkin(int index);
+  // The skin menu items, by their store index.
+  TMenuItem* SkinItem(int index) const;
 
   std::unique_ptr<SystemProcessControl> processes_;
   std::unique_ptr<SystemStatusClock> clock_;
