@@ -18,9 +18,7 @@ class MainMenu : public ManagerSession {
  protected:
   void StartWith(const std::array<int, 3>& ports, const std::string& general) {
     folder_.WriteSettings(ports, general);
-    folder_.AddServers();
-    folder_.AddLamps();
-    folder_.AddManager();
+    Prepare();
     Start();
   }
 
@@ -52,11 +50,6 @@ class MainMenu : public ManagerSession {
     PostMessageA(message, WM_CLOSE, 0, 0);
     WaitFor([&] { return !IsWindow(message) || !IsWindowVisible(message); });
     return text;
-  }
-
-  void Close() {
-    PostMessageA(window_, WM_CLOSE, 0, 0);
-    EXPECT_EQ(manager_->WaitForExit(), 0u);
   }
 };
 

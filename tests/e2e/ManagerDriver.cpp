@@ -161,6 +161,17 @@ void ManagerSession::TearDown() {
   manager_->WaitForExit();
 }
 
+void ManagerSession::Prepare(bool servers, bool lamps) {
+  if (servers) folder_.AddServers();
+  if (lamps) folder_.AddLamps();
+  folder_.AddManager();
+}
+
+void ManagerSession::Close() {
+  PostMessageA(window_, WM_CLOSE, 0, 0);
+  EXPECT_EQ(manager_->WaitForExit(), 0u);
+}
+
 void ManagerSession::Start(const std::string& arguments) {
   manager_.emplace(folder_.Start("korvale.exe", arguments));
 }

@@ -45,7 +45,11 @@ int CountOf(const std::string& text, const std::string& part);
 class ManagerSession : public ::testing::Test {
  protected:
   void TearDown() override;
+  // Puts the manager (and, as asked, the stand-in servers and lamp pictures) in the folder.
+  void Prepare(bool servers = true, bool lamps = true);
   void Start(const std::string& arguments = "");
+  // Closes the main window and expects a clean exit.
+  void Close();
   // Finds the main window, its activation button and its log view.
   bool OpenMainWindow();
   std::string Log() const { return WindowText(log_); }

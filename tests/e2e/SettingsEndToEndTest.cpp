@@ -32,19 +32,7 @@ std::string Key(const ProgramFolder& folder, const char* section, const char* ke
   return value;
 }
 
-class ManagerSettings : public ManagerSession {
- protected:
-  void Prepare(bool servers = true, bool lamps = true) {
-    if (servers) folder_.AddServers();
-    if (lamps) folder_.AddLamps();
-    folder_.AddManager();
-  }
-
-  void Close() {
-    PostMessageA(window_, WM_CLOSE, 0, 0);
-    EXPECT_EQ(manager_->WaitForExit(), 0u);
-  }
-};
+using ManagerSettings = ManagerSession;
 
 TEST_F(ManagerSettings, ACloseWritesBackWhatWasReadInItsOwnFormats) {
   folder_.Write("korvale.ini", Ini("Address=\r\n", "0x1AF4", "Rate=20000\r\nSkin=9\r\n"));

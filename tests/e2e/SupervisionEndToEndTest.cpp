@@ -22,9 +22,7 @@ class ManagerSupervision : public ManagerSession {
   void StartManager(const std::array<int, 3>& ports) {
     // The loopback settings are in place before the manager can ever activate.
     folder_.WriteSettings(ports, "Rate=1000\r\n");
-    folder_.AddServers();
-    folder_.AddLamps();
-    folder_.AddManager();
+    Prepare();
     Start();
     ASSERT_TRUE(OpenMainWindow());
     ASSERT_EQ(WindowText(button_), "Activate");
