@@ -29,6 +29,8 @@
 #include "toolkit/Timer.h"
 #include "toolkit/TrackBar.h"
 #include "toolkit/TypInfo.h"
+#include "tray/CoolTrayIcon.h"
+#include "tray/TrayClasses.h"
 
 namespace korvale {
 
@@ -95,7 +97,16 @@ void RegisterMainFormClass() {
         .Handler("skin5Click", &TForm1::skin5Click)
         .Handler("AutorunOnStartUp1Click", &TForm1::AutorunOnStartUp1Click)
         .Handler("Documentation1Click", &TForm1::Documentation1Click)
-        .Handler("N1Click", &TForm1::N1Click);
+        .Handler("N1Click", &TForm1::N1Click)
+        .Handler("ActivateDeactivate1Click", &TForm1::ActivateDeactivate1Click)
+        .Handler("Show1Click", &TForm1::Show1Click)
+        .Handler("ShowHide1Click", &TForm1::ShowHide1Click)
+        .Handler("Servers1Click", &TForm1::Servers1Click)
+        .Handler("loginservermenuClick", &TForm1::loginservermenuClick)
+        .Handler("charservermenuClick", &TForm1::charservermenuClick)
+        .Handler("mapservermenuClick", &TForm1::mapservermenuClick)
+        .Handler("Close1Click", &TForm1::Close1Click)
+        .Handler("trayiconDblClick", &TForm1::trayiconDblClick);
     return true;
   }();
   (void)registered;
@@ -172,12 +183,24 @@ void TForm1::BindComponents() {
   BindField(*this, Help1, "Help1");
   BindField(*this, Documentation1, "Documentation1");
   BindField(*this, N1, "N1");
+  BindField(*this, PopupMenu1, "PopupMenu1");
+  BindField(*this, ActivateDeactivate1, "ActivateDeactivate1");
+  BindField(*this, ServerManager1, "ServerManager1");
+  BindField(*this, Show1, "Show1");
+  BindField(*this, ShowHide1, "ShowHide1");
+  BindField(*this, Servers1, "Servers1");
+  BindField(*this, loginservermenu, "loginservermenu");
+  BindField(*this, charservermenu, "charservermenu");
+  BindField(*this, mapservermenu, "mapservermenu");
+  BindField(*this, Close1, "Close1");
+  BindField(*this, trayicon, "trayicon");
 }
 
 TForm1::TForm1(TComponent* owner)
     : TForm(owner),
       processes_(std::make_unique<SystemProcessControl>()),
       clock_(std::make_unique<SystemStatusClock>()) {
+  RegisterTrayClasses();
   RegisterMainFormClass();
   ReadComponentResource(this, "TFORM1");
   BindComponents();
@@ -276,15 +299,18 @@ TMenuItem* TForm1::SkinItem(int index) const {
 void TForm1::Start1Click(TObject*) { Button1Click(this); }
 void TForm1::Close2Click(TObject*) { Close(); }
 
-void TForm1::Servers2Click(TObject*) {
-  LoginServer1->SetChecked(loginservercheck->Checked());
-  CharServer1->SetChecked(charservercheck->Checked());
-  MapServer1->SetChecked(mapservercheck->Checked());
+void TForm1::ShowServerChecks(TMenuItem* login, TMenuItem* charServer, TMenuItem* map) {
+  login->SetChecked(loginservercheck->Checked());
+  charServer->SetChecked(charservercheck->Checked());
+  map->SetChecked(mapservercheck->Checked());
 }
 
-void TForm1::LoginServer1Click(TObject*) { loginservercheck->SetChecked(!loginservercheck->Checked()); }
-void TForm1::CharServer1Click(TObject*) { charservercheck->SetChecked(!charservercheck->Checked()); }
-void TForm1::MapServer1Click(TObject*) { mapservercheck->SetChecked(!mapservercheck->Checked()); }
+void TForm1::Invert(TCheckBox* check) { check->SetChecked(!check->Checked()); }
+
+void TForm1::Servers2Click(TObject*) { ShowServerChecks(LoginServer1, CharServer1, MapServer1); }
+void TForm1::LoginServer1Click(TObject*) { Invert(loginservercheck); }
+void TForm1::CharServer1Click(TObject*) { Invert(charservercheck); }
+void TForm1::MapServer1Click(TObject*) { Invert(mapservercheck); }
 
 void TForm1::Options1Click(TObject*) {
   AutorunOnStartUp1->SetChecked(RunOnStartUpEntryExists());
@@ -309,6 +335,23 @@ void TForm1::Documentation1Click(TObject*) { ShowMessage("Not Available ATM."); 
 void TForm1::N1Click(TObject*) {
   // The one About dialog, made at start and owned by the application.
   if (auto* about = dynamic_cast<TForm2*>(Application().FindComponent("Form2"))) about->ShowModal();
+}
+
+void TForm1::ActivateDeactivate1Click(TObject*) { Button1Click(this); }
+void TForm1::Show1Click(TObject*) { trayicon->RestoreFromTray(); }
+void TForm1::ShowHide1Click(TObject*) { trayicon->SendToTray(); }
+
+void TForm1::Servers1Click(TObject*) {
+  ShowServerChecks(loginservermenu, charservermenu, mapservermenu);
+}
+void TForm1::loginservermenuClick(TObject*) { Invert(loginservercheck); }
+void TForm1::charservermenuClick(TObject*) { Invert(charservercheck); }
+void TForm1::mapservermenuClick(TObject*) { Invert(mapservercheck); }
+void TForm1::Close1Click(TObject*) { Close(); }
+
+void TForm1::trayiconDblClick(TObject*) {
+  if (Visible()) trayicon->SendToTray();
+  else trayicon->RestoreFromTray();
 }
 
 }  // namespace korvale

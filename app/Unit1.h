@@ -15,6 +15,7 @@ namespace korvale {
 class TBevel;
 class TButton;
 class TCheckBox;
+class TCoolTrayIcon;
 class TEdit;
 class TGroupBox;
 class TImage;
@@ -23,6 +24,7 @@ class TLabel;
 class TMainMenu;
 class TMemo;
 class TMenuItem;
+class TPopupMenu;
 class TPageControl;
 class TSpinEdit;
 class TTabSheet;
@@ -107,6 +109,17 @@ class TForm1 : public TForm {
   TMenuItem* Help1 = nullptr;
   TMenuItem* Documentation1 = nullptr;
   TMenuItem* N1 = nullptr;
+  TPopupMenu* PopupMenu1 = nullptr;
+  TMenuItem* ActivateDeactivate1 = nullptr;
+  TMenuItem* ServerManager1 = nullptr;
+  TMenuItem* Show1 = nullptr;
+  TMenuItem* ShowHide1 = nullptr;
+  TMenuItem* Servers1 = nullptr;
+  TMenuItem* loginservermenu = nullptr;
+  TMenuItem* charservermenu = nullptr;
+  TMenuItem* mapservermenu = nullptr;
+  TMenuItem* Close1 = nullptr;
+  TCoolTrayIcon* trayicon = nullptr;
 
   // The index of the stored skin last chosen; read from and written to the settings.
   int SkinIndex = 4;
@@ -145,6 +158,15 @@ class TForm1 : public TForm {
   void AutorunOnStartUp1Click(TObject* sender);
   void Documentation1Click(TObject* sender);
   void N1Click(TObject* sender);
+  void ActivateDeactivate1Click(TObject* sender);
+  void Show1Click(TObject* sender);
+  void ShowHide1Click(TObject* sender);
+  void Servers1Click(TObject* sender);
+  void loginservermenuClick(TObject* sender);
+  void charservermenuClick(TObject* sender);
+  void mapservermenuClick(TObject* sender);
+  void Close1Click(TObject* sender);
+  void trayiconDblClick(TObject* sender);
 
   SupervisionModel& Supervision() { return *supervision_; }
   // Set when a start-up check or prompt ended the program: nothing more is shown.
@@ -156,6 +178,9 @@ class TForm1 : public TForm {
   // Records stored skin k as the one chosen; the window has no skin components yet, so
   // nothing is loaded.
   void SelectSkin(int index);
+  // Sets the check marks of a servers menu from the three enable check boxes.
+  void ShowServerChecks(TMenuItem* login, TMenuItem* charServer, TMenuItem* map);
+  static void Invert(TCheckBox* check);
   // The skin menu items, by their store index.
   TMenuItem* SkinItem(int index) const;
 

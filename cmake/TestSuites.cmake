@@ -1,8 +1,10 @@
 # One CTest test per GoogleTest suite: fine enough to see what failed, coarse enough that a
-# Windows test tree does not start Wine once per case.
+# Windows test tree does not start Wine once per case. Suites given LOCK NAME never run at
+# the same time as other suites holding that lock.
 function(korvale_add_suites prefix target)
+  cmake_parse_arguments(SUITES "" "LOCK" "" ${ARGN})
   set(suites "")
-  foreach(src ${ARGN})
+  foreach(src ${SUITES_UNPARSED_ARGUMENTS})
     file(STRINGS ${src} lines REGEX "^(TEST|TEST_F|TEST_P)\\(")
     foreach(line ${lines})
       string(REGEX REPLACE "^TEST(_F|_P)?\\(([A-Za-z0-9_]+),.*" "\\2" suite "${line}")
@@ -18,6 +20,9 @@ function(korvale_add_suites prefix target)
   foreach(suite ${suites})
     add_test(NAME ${prefix}.${suite} COMMAND ${target} --gtest_filter=${suite}.*:${suite}/*)
     set_tests_properties(${prefix}.${suite} PROPERTIES TIMEOUT 300)
+    if(SUITES_LOCK)
+      set_tests_properties(${prefix}.${suite} PROPERTIES RESOURCE_LOCK ${SUITES_LOCK})
+    endif()
   endforeach()
-  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${ARGN})
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${SUITES_UNPARSED_ARGUMENTS})
 endfunction()

@@ -48,6 +48,8 @@ TApplication::TApplication() {
                             GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2,
                             0, 0, nullptr, nullptr, instance, this);
   icon_.OnChange = TNotifyEvent(this, &TApplication::IconChanged);
+  // The program's own icon, when its executable has one, for the taskbar button.
+  (void)icon_.LoadFromResourceName(instance, "MAINICON");
 }
 
 TApplication::~TApplication() {

@@ -507,6 +507,9 @@ void TForm::SetMenu(TMainMenu* menu) {
   if (menu == menu_) return;
   if (menu && menu->Window() && menu->Window() != this)
     throw Exception("The menu is already the menu bar of another form");
+  const bool hadMenuBar = menu_ != nullptr;
+  RECT client{};
+  if (handle_) GetClientRect(handle_, &client);
   if (menu_) {
     if (handle_) ::SetMenu(handle_, nullptr);
     menu_->SetWindow(nullptr);
@@ -516,7 +519,11 @@ void TForm::SetMenu(TMainMenu* menu) {
     menu_->SetWindow(this);
     if (handle_) ::SetMenu(handle_, menu_->Handle());
   }
-  if (handle_) DrawMenuBar(handle_);
+  if (handle_) {
+    DrawMenuBar(handle_);
+    // The menu bar takes its room from the frame, not from the client area.
+    if (hadMenuBar != (menu_ != nullptr)) SetClientSize(client.right, client.bottom);
+  }
 }
 
 void TForm::Notification(TComponent* component, TOperation operation) {

@@ -217,6 +217,10 @@ void RegisterForms() {
       .Integer("ClientHeight", [](TForm& f) -> I { return f.ClientHeight(); },
                [](TForm& f, I v) { f.SetClientHeight(static_cast<int>(v)); })
       .Boolean("Visible", [](TForm& f) { return f.Visible(); }, [](TForm& f, bool v) { f.SetVisible(v); }, false)
+      .Binary("Icon.Data", [](TForm& f) { return f.Icon().IcoBytes(); },
+              [](TForm& f, const std::vector<std::uint8_t>& v) {
+                LoadIconData(f.Icon(), v, GetSystemMetrics(SM_CXICON), f.Name());
+              })
       .Reference<TMainMenu>("Menu", [](TForm& f) { return f.Menu(); }, [](TForm& f, TMainMenu* m) { f.SetMenu(m); })
       .Event("OnCreate", &TForm::OnCreate)
       .Event("OnShow", &TForm::OnShow)

@@ -1,3 +1,5 @@
+# Resources linked into Windows targets.
+#
 # korvale_form_resource(TARGET NAME FILE [BASE DIR] [DEPENDS FILE...]): compiles the .form
 # text FILE with the host tool formc at build time and links the binary stream into TARGET
 # as the RCDATA resource NAME. {file ...} values in the form are read relative to BASE
@@ -19,10 +21,26 @@ function(korvale_form_resource target name file)
     COMMAND ${formc_path} ${source} ${stream} --base ${FORM_BASE}
     DEPENDS ${source} ${formc_path} ${FORM_DEPENDS}
     COMMENT "Compiling form ${file}" VERBATIM)
+  korvale_link_resource(${target} ${script} ${object} ${stream})
+endfunction()
+
+# korvale_icon_resource(TARGET NAME FILE): links the .ico FILE (made by the build) into
+# TARGET as the icon resource NAME.
+function(korvale_icon_resource target name file)
+  set(out_dir ${CMAKE_CURRENT_BINARY_DIR}/icons)
+  set(script ${out_dir}/${name}.rc)
+  set(object ${out_dir}/${name}.res.o)
+  file(MAKE_DIRECTORY ${out_dir})
+  file(CONFIGURE OUTPUT ${script} CONTENT "${name} ICON \"${file}\"\n")
+  korvale_link_resource(${target} ${script} ${object} ${file})
+endfunction()
+
+# Compiles the resource SCRIPT, whose data is DATA, into OBJECT and links it into TARGET.
+function(korvale_link_resource target script object data)
   add_custom_command(OUTPUT ${object}
     COMMAND ${CMAKE_RC_COMPILER} -O coff -i ${script} -o ${object}
-    DEPENDS ${script} ${stream}
-    COMMENT "Linking form ${name} as a resource" VERBATIM)
+    DEPENDS ${script} ${data}
+    COMMENT "Linking ${data} as a resource" VERBATIM)
   set_source_files_properties(${object} PROPERTIES EXTERNAL_OBJECT TRUE GENERATED TRUE)
   target_sources(${target} PRIVATE ${object})
 endfunction()
