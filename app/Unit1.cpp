@@ -196,7 +196,9 @@ void TForm1::BindComponents() {
   BindField(*this, trayicon, "trayicon");
 }
 
-TForm1::TForm1(TComponent* owner)
+TForm1::TForm1(TComponent* owner) : TForm1(owner, ProgramFolder()) {}
+
+TForm1::TForm1(TComponent* owner, const std::string& programFolder)
     : TForm(owner),
       processes_(std::make_unique<SystemProcessControl>()),
       clock_(std::make_unique<SystemStatusClock>()) {
@@ -208,7 +210,7 @@ TForm1::TForm1(TComponent* owner)
   supervision_ = std::make_unique<SupervisionModel>(
       SupervisionServices{*processes_, *services_, *services_, *services_, *services_,
                           *services_, *clock_},
-      ProgramFolder());
+      programFolder);
 }
 
 TForm1::~TForm1() = default;

@@ -36,7 +36,10 @@ class SystemStatusClock;
 
 class TForm1 : public TForm {
  public:
+  // The program folder holds the settings, the log, the servers and the lamps; by default
+  // it is the executable's folder.
   explicit TForm1(TComponent* owner);
+  TForm1(TComponent* owner, const std::string& programFolder);
   ~TForm1() override;
   std::string ClassName() const override { return "TForm1"; }
 

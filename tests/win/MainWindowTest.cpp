@@ -1,0 +1,194 @@
+// The manager's main window in this process, in a program folder of its own: what its menus
+// show when they open, the plain messages' texts, the Run key entry and the tray double
+// click. (The end-to-end tests drive the real executable; another process's menus and the
+// messages' windowless labels are out of their reach.)
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/Unit1.h"
+#include "tests/support/ProgramFolder.h"
+#include "tests/support/WinTestSupport.h"
+#include "toolkit/Application.h"
+#include "toolkit/Button.h"
+#include "toolkit/CheckBox.h"
+#include "toolkit/Dialogs.h"
+#include "toolkit/Label.h"
+#include "toolkit/Menus.h"
+#include "toolkit/Registry.h"
+#include "tray/CoolTrayIcon.h"
+
+namespace korvale::testing {
+namespace {
+
+constexpr char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+
+class MainWindow : public ::testing::Test {
+ protected:
+  void Open(const std::string& general) {
+    folder_.WriteSettings({19701, 19702, 19703}, general);
+    folder_.AddServers();
+    folder_.AddLamps();
+    form_.reset(TForm::Create<TForm1>(static_cast<TComponent*>(nullptr), folder_.Path()));
+    ASSERT_FALSE(form_->StartUpFailed());
+    Application().SetMainForm(form_.get());
+    form_->Show();
+    PumpFor(std::chrono::milliseconds(50));
+  }
+
+  void TearDown() override {
+    if (form_) {
+      // Closing the main form would end the application's message loop for later tests.
+      Application().SetMainForm(nullptr);
+      form_->Close();
+      form_.reset();
+    }
+  }
+
+  // The window's reaction to the menu of this item opening.
+  void OpenMenu(TMenuItem* item) {
+    SendMessageA(form_->Handle(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(item->Handle()), 0);
+  }
+
+  // The state the system menu shows for an item of an open menu.
+  static UINT ShownState(TMenuItem* item) {
+    MENUITEMINFOA info = {};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_STATE;
+    HMENU menu = item->Parent()->Handle();
+    EXPECT_TRUE(GetMenuItemInfoA(menu, static_cast<UINT>(item->MenuIndex()), TRUE, &info));
+    return info.fState;
+  }
+  static bool ShownChecked(TMenuItem* item) { return (ShownState(item) & MFS_CHECKED) != 0; }
+
+  std::vector<std::string> CheckedSkins() {
+    std::vector<std::string> checked;
+    for (int i = 0; i < form_->S1->Count(); ++i) {
+      if (ShownChecked(form_->S1->Items(i))) checked.push_back(form_->S1->Items(i)->Caption());
+    }
+    return checked;
+  }
+
+  ProgramFolder folder_{"korvale-window"};
+  std::unique_ptr<TForm1> form_;
+};
+
+// The text of the next plain message the window shows, which is then answered with OK.
+std::string* seenMessage = nullptr;
+
+void CALLBACK ReadMessage(HWND, UINT, UINT_PTR id, DWORD) {
+  HWND dialog = FindWindowA("TMessageForm", nullptr);
+  if (!dialog || !IsWindowVisible(dialog) || !seenMessage) return;
+  KillTimer(nullptr, id);
+  if (auto* message = dynamic_cast<TMessageForm*>(TWinControl::FindControl(dialog))) {
+    *seenMessage = message->Message()->Caption();
+    message->OkButton()->Click();
+  }
+}
+
+std::string MessageOf(const std::function<void()>& action) {
+  std::string text = "<no message>";
+  seenMessage = &text;
+  SetTimer(nullptr, 0, 30, ReadMessage);
+  action();
+  seenMessage = nullptr;
+  return text;
+}
+
+TEST_F(MainWindow, OptionsChecksExactlyTheSkinOfTheIndexAndNoneOutsideTheStore) {
+  Open("Skin=2\r\n");
+  OpenMenu(form_->Options1);
+  EXPECT_EQ(CheckedSkins(), std::vector<std::string>{"XP (Platinum)"});
+  form_->skin5->Click();
+  EXPECT_EQ(form_->SkinIndex, 5);
+  OpenMenu(form_->Options1);
+  EXPECT_EQ(CheckedSkins(), std::vector<std::string>{"Whistler"});
+  form_->SkinIndex = 9;
+  OpenMenu(form_->Options1);
+  EXPECT_TRUE(CheckedSkins().empty());
+}
+
+TEST_F(MainWindow, OpeningTheSkinsMenuShowsTheIndexAndHelpSaysNotAvailable) {
+  Open("");
+  EXPECT_EQ(MessageOf([&] { OpenMenu(form_->S1); }), "4");
+  form_->SkinIndex = 9;
+  EXPECT_EQ(MessageOf([&] { OpenMenu(form_->S1); }), "9");
+  EXPECT_EQ(MessageOf([&] { form_->Documentation1->Click(); }), "Not Available ATM.");
+}
+
+TEST_F(MainWindow, ServerMenusFollowTheCheckBoxesOnlyWhenTheyOpen) {
+  Open("");
+  for (TMenuItem* item : {form_->LoginServer1, form_->CharServer1, form_->MapServer1,
+                          form_->loginservermenu, form_->charservermenu, form_->mapservermenu}) {
+    EXPECT_TRUE(item->Checked()) << item->Caption();
+  }
+  // The main menu's Ctrl+2 and the tray menu's item both invert a check box.
+  form_->CharServer1->Click();
+  EXPECT_FALSE(form_->charservercheck->Checked());
+  form_->mapservermenu->Click();
+  EXPECT_FALSE(form_->mapservercheck->Checked());
+  EXPECT_TRUE(ShownChecked(form_->CharServer1));
+  EXPECT_TRUE(ShownChecked(form_->mapservermenu));
+
+  OpenMenu(form_->Servers2);
+  EXPECT_TRUE(ShownChecked(form_->LoginServer1));
+  EXPECT_FALSE(ShownChecked(form_->CharServer1));
+  EXPECT_FALSE(ShownChecked(form_->MapServer1));
+  EXPECT_TRUE(ShownChecked(form_->mapservermenu));  // the tray menu has not opened yet
+
+  form_->loginservermenu->Click();
+  OpenMenu(form_->Servers1);
+  EXPECT_FALSE(ShownChecked(form_->loginservermenu));
+  EXPECT_FALSE(ShownChecked(form_->charservermenu));
+  EXPECT_FALSE(ShownChecked(form_->mapservermenu));
+  EXPECT_FALSE(form_->loginservercheck->Checked());
+}
+
+TEST_F(MainWindow, RunOnStartupTogglesTheRunKeyValueAndItsCheckMark) {
+  TRegistry registry(KEY_ALL_ACCESS);
+  registry.SetRootKey(HKEY_LOCAL_MACHINE);
+  ASSERT_TRUE(registry.OpenKey(kRunKey, true));
+  if (registry.ValueExists("brix")) (void)registry.DeleteValue("brix");
+  Open("");
+
+  OpenMenu(form_->Options1);
+  EXPECT_EQ(ShownState(form_->AutorunOnStartUp1) & (MFS_CHECKED | MFS_DISABLED), MFS_DISABLED);
+  form_->AutorunOnStartUp1Click(nullptr);
+  ASSERT_TRUE(registry.ValueExists("brix"));
+  EXPECT_EQ(registry.ReadString("brix"), folder_.Path() + "\\autorun.exe");
+  OpenMenu(form_->Options1);
+  EXPECT_EQ(ShownState(form_->AutorunOnStartUp1) & (MFS_CHECKED | MFS_DISABLED),
+            MFS_CHECKED | MFS_DISABLED);
+
+  form_->AutorunOnStartUp1Click(nullptr);
+  EXPECT_FALSE(registry.ValueExists("brix"));
+  OpenMenu(form_->Options1);
+  EXPECT_FALSE(ShownChecked(form_->AutorunOnStartUp1));
+}
+
+TEST_F(MainWindow, TrayDoubleClickHidesTheWindowAndBringsItBack) {
+  Open("");
+  ASSERT_TRUE(form_->trayicon->IconVisible());
+  EXPECT_EQ(form_->trayicon->Hint(), "Right-Click for menu, Double click to show/hide the manager");
+  EXPECT_EQ(form_->trayicon->PopupMenu(), form_->PopupMenu1);
+  EXPECT_FALSE(form_->trayicon->Icon().Empty());
+  const auto doubleClick = [&] {
+    SendMessageA(TTrayIconHandler::Handle(), TCoolTrayIcon::TrayCallbackMessage,
+                 form_->trayicon->IconData().uID, WM_LBUTTONDBLCLK);
+    PumpFor(std::chrono::milliseconds(50));
+  };
+  doubleClick();
+  EXPECT_FALSE(IsWindowVisible(form_->Handle()));
+  EXPECT_FALSE(IsWindowVisible(Application().Handle()));  // no taskbar button
+  doubleClick();
+  EXPECT_TRUE(IsWindowVisible(form_->Handle()));
+  EXPECT_TRUE(form_->Visible());
+}
+
+}  // namespace
+}  // namespace korvale::testing
