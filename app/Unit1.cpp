@@ -29,6 +29,9 @@
 #include "toolkit/Timer.h"
 #include "toolkit/TrackBar.h"
 #include "toolkit/TypInfo.h"
+#include "skin/data/SkinData.h"
+#include "skin/data/SkinStore.h"
+#include "skin/forms/SkinManager.h"
 #include "tray/CoolTrayIcon.h"
 #include "tray/TrayClasses.h"
 
@@ -194,6 +197,8 @@ void TForm1::BindComponents() {
   BindField(*this, mapservermenu, "mapservermenu");
   BindField(*this, Close1, "Close1");
   BindField(*this, trayicon, "trayicon");
+  BindField(*this, SkinStore1, "SkinStore1");
+  BindField(*this, SkinData1, "SkinData1");
 }
 
 TForm1::TForm1(TComponent* owner) : TForm1(owner, ProgramFolder()) {}
@@ -203,6 +208,7 @@ TForm1::TForm1(TComponent* owner, const std::string& programFolder)
       processes_(std::make_unique<SystemProcessControl>()),
       clock_(std::make_unique<SystemStatusClock>()) {
   RegisterTrayClasses();
+  RegisterSkinClasses();
   RegisterMainFormClass();
   ReadComponentResource(this, "TFORM1");
   BindComponents();
@@ -290,6 +296,7 @@ void TForm1::logChange(TObject*) {
 }
 
 void TForm1::SelectSkin(int index) {
+  SkinData1->LoadFromStore(SkinStore1, index);
   SkinIndex = index;
 }
 

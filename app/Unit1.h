@@ -25,6 +25,8 @@ class TMainMenu;
 class TMemo;
 class TMenuItem;
 class TPopupMenu;
+class TSkinData;
+class TSkinStore;
 class TPageControl;
 class TSpinEdit;
 class TTabSheet;
@@ -123,6 +125,8 @@ class TForm1 : public TForm {
   TMenuItem* mapservermenu = nullptr;
   TMenuItem* Close1 = nullptr;
   TCoolTrayIcon* trayicon = nullptr;
+  TSkinStore* SkinStore1 = nullptr;
+  TSkinData* SkinData1 = nullptr;
 
   // The index of the stored skin last chosen; read from and written to the settings.
   int SkinIndex = 4;
@@ -178,8 +182,8 @@ class TForm1 : public TForm {
  private:
   // Points the element fields at the components the description created.
   void BindComponents();
-  // Records stored skin k as the one chosen; the window has no skin components yet, so
-  // nothing is loaded.
+  // Loads and applies stored skin k (an index outside the store changes nothing) and
+  // records k as the one chosen.
   void SelectSkin(int index);
   // Sets the check marks of a servers menu from the three enable check boxes.
   void ShowServerChecks(TMenuItem* login, TMenuItem* charServer, TMenuItem* map);

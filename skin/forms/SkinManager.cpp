@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "skin/data/SkinData.h"
+#include "skin/data/SkinDataClasses.h"
 #include "toolkit/Exception.h"
 #include "toolkit/Form.h"
 #include "toolkit/Screen.h"
@@ -12,22 +13,21 @@ namespace korvale {
 
 namespace {
 
-std::unique_ptr<TSkinManage>& Instance() {
-  static std::unique_ptr<TSkinManage> instance;
-  return instance;
-}
-
 TSkinManagerLink* CreateLink() { return &CreateSkinManager(); }
 TSkinManagerLink* ExistingLink() { return SkinManager(); }
 
-// Makes the manager reachable from TSkinData, and frees it at program end.
+// Holds the manager, makes it reachable from TSkinData, and frees it at program end. The
+// manager lives in this one object so that it cannot be destroyed before its holder.
 struct ManagerLifetime {
   ManagerLifetime() { SetSkinManagerFactory(&CreateLink, &ExistingLink); }
   ~ManagerLifetime() {
-    FreeSkinManager();
+    instance.reset();
     SetSkinManagerFactory(nullptr, nullptr);
   }
+  std::unique_ptr<TSkinManage> instance;
 } gManagerLifetime;
+
+std::unique_ptr<TSkinManage>& Instance() { return gManagerLifetime.instance; }
 
 // Read by the menu skinning: the top bit tells the Windows 9x family.
 DWORD WinVersion = 0;
@@ -42,6 +42,10 @@ TSkinManage& CreateSkinManager() {
 }
 
 void FreeSkinManager() { Instance().reset(); }
+
+// Defined beside the manager's lifetime object, so a program that calls it has that object
+// (and with it the factory TSkinData needs) linked in.
+void RegisterSkinClasses() { RegisterSkinDataClasses(); }
 
 TSkinManage::TSkinManage() : FTimer(std::make_unique<TTimer>(nullptr)) {
   FTimer->SetEnabled(false);

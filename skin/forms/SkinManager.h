@@ -72,4 +72,9 @@ TSkinManage& CreateSkinManager();
 // Frees the manager (program end; tests start afresh with it). The reference becomes null.
 void FreeSkinManager();
 
+// Makes the skin components usable in a program: registers their published classes, so a
+// form description can hold them, and links in the process-wide manager they work through.
+// Safe to call more than once.
+void RegisterSkinClasses();
+
 }  // namespace korvale

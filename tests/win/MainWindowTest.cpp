@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <string>
@@ -14,6 +15,8 @@
 #include "app/Unit1.h"
 #include "tests/support/ProgramFolder.h"
 #include "tests/support/WinTestSupport.h"
+#include "skin/data/SkinData.h"
+#include "skin/data/SkinStore.h"
 #include "toolkit/Application.h"
 #include "toolkit/Button.h"
 #include "toolkit/CheckBox.h"
@@ -111,6 +114,35 @@ TEST_F(MainWindow, OptionsChecksExactlyTheSkinOfTheIndexAndNoneOutsideTheStore) 
   form_->SkinIndex = 9;
   OpenMenu(form_->Options1);
   EXPECT_TRUE(CheckedSkins().empty());
+}
+
+// Whether the window's skin component holds the stream of stored skin k.
+bool HoldsStoredSkin(TForm1& form, int k) {
+  TMemoryStream stored;
+  form.SkinStore1->Store()->Item(k)->CopyDataTo(stored);
+  const TMemoryStream& held = form.SkinData1->SkinStream;
+  return held.Size() == stored.Size() &&
+         std::equal(stored.Memory(), stored.Memory() + stored.Size(), held.Memory());
+}
+
+TEST_F(MainWindow, TheStoredSkinOfTheSettingsIsLoadedAndAMenuChoiceLoadsAnother) {
+  Open("Skin=1\r\n");
+  ASSERT_EQ(form_->SkinStore1->Store()->Count(), 6);
+  EXPECT_TRUE(form_->SkinData1->Active());
+  EXPECT_TRUE(HoldsStoredSkin(*form_, 1));
+  EXPECT_FALSE(form_->SkinData1->SkinEmpty);
+  form_->skin3->Click();
+  EXPECT_EQ(form_->SkinIndex, 3);
+  EXPECT_TRUE(HoldsStoredSkin(*form_, 3));
+  EXPECT_FALSE(form_->SkinData1->SkinEmpty);
+}
+
+TEST_F(MainWindow, AnIndexOutsideTheStoreKeepsTheBuiltInSkin) {
+  Open("Skin=9\r\n");
+  EXPECT_EQ(form_->SkinIndex, 9);
+  // The built-in skin is a copy of the stored "Blue".
+  EXPECT_TRUE(HoldsStoredSkin(*form_, 4));
+  EXPECT_FALSE(form_->SkinData1->SkinEmpty);
 }
 
 TEST_F(MainWindow, OpeningTheSkinsMenuShowsTheIndexAndHelpSaysNotAvailable) {
