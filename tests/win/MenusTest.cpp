@@ -151,6 +151,29 @@ TEST(Menus, MainMenuIsTheMenuBarAndChangesReachTheNativeMenu) {
   delete form;
 }
 
+TEST(Menus, AMenuBarGivenToAnOpenWindowKeepsItsClientSize) {
+  auto* form = TForm::Create<TForm>(&Application());
+  form->SetBorderStyle(TFormBorderStyle::bsSingle);
+  form->SetClientSize(426, 329);
+  HWND window = form->Handle();
+  auto* menu = new TMainMenu(form);
+  auto* file = new TMenuItem(form);
+  file->SetCaption("&File");
+  menu->Items()->Add(file);
+  RECT before{};
+  GetClientRect(window, &before);
+  form->SetMenu(menu);
+  RECT client{};
+  GetClientRect(window, &client);
+  EXPECT_EQ(client.right, 426);
+  EXPECT_EQ(client.bottom, 329);
+  form->SetMenu(nullptr);
+  GetClientRect(window, &client);
+  EXPECT_EQ(client.bottom, 329);
+  EXPECT_EQ(before.bottom, 329);
+  delete form;
+}
+
 TEST(Menus, CommandsAndOpeningDropDownsArriveAsMessages) {
   auto* form = TForm::Create<MenuForm>(&Application());
   HWND window = form->Handle();
