@@ -86,6 +86,14 @@ std::optional<std::string> CheckServerExecutables(const std::string& programFold
   return FirstMissing(programFolder, {"auth-node.exe", "realm-node.exe", "world-node.exe"});
 }
 
+std::optional<std::string> CheckPlatform(unsigned long platformId) {
+  if (platformId == VER_PLATFORM_WIN32s || platformId == VER_PLATFORM_WIN32_WINDOWS) {
+    return std::string("You must be running WinNT in order to load this application.\r\n"
+                       "Terminating...");
+  }
+  return std::nullopt;
+}
+
 std::optional<std::string> CheckSystemVersion() {
   OSVERSIONINFOA info{};
   info.dwOSVersionInfoSize = sizeof info;
@@ -93,12 +101,7 @@ std::optional<std::string> CheckSystemVersion() {
 #pragma GCC diagnostic ignored "-Wdeprecated-declarations"
   const BOOL known = GetVersionExA(&info);
 #pragma GCC diagnostic pop
-  if (known && (info.dwPlatformId == VER_PLATFORM_WIN32s ||
-                info.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS)) {
-    return std::string("You must be running WinNT in order to load this application.\r\n"
-                       "Terminating...");
-  }
-  return std::nullopt;
+  return known ? CheckPlatform(info.dwPlatformId) : std::nullopt;
 }
 
 std::optional<std::string> CheckLampBitmaps(const std::string& programFolder) {

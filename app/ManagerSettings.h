@@ -23,6 +23,8 @@ void WriteSettings(TForm1& form, const std::string& programFolder);
 // rules the start out, or nothing when the program may go on.
 std::optional<std::string> CheckServerExecutables(const std::string& programFolder);
 std::optional<std::string> CheckSystemVersion();
+// The message for a system of this platform id: only the NT family (2) may run the manager.
+std::optional<std::string> CheckPlatform(unsigned long platformId);
 std::optional<std::string> CheckLampBitmaps(const std::string& programFolder);
 
 // Whether the value "brix" exists under the machine's Run key (false when the key cannot be

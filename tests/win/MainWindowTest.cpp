@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "app/ManagerSettings.h"
 #include "app/Unit1.h"
 #include "tests/support/ProgramFolder.h"
 #include "tests/support/WinTestSupport.h"
@@ -28,8 +29,6 @@
 
 namespace korvale::testing {
 namespace {
-
-constexpr char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 
 class MainWindow : public ::testing::Test {
  protected:
@@ -220,6 +219,15 @@ TEST_F(MainWindow, TrayDoubleClickHidesTheWindowAndBringsItBack) {
   doubleClick();
   EXPECT_TRUE(IsWindowVisible(form_->Handle()));
   EXPECT_TRUE(form_->Visible());
+}
+
+TEST(ManagerStartUp, OnlyTheNtFamilyMayRunTheManager) {
+  const std::string message =
+      "You must be running WinNT in order to load this application.\r\nTerminating...";
+  EXPECT_EQ(CheckPlatform(VER_PLATFORM_WIN32s), message);
+  EXPECT_EQ(CheckPlatform(VER_PLATFORM_WIN32_WINDOWS), message);
+  EXPECT_EQ(CheckPlatform(VER_PLATFORM_WIN32_NT), std::nullopt);
+  EXPECT_EQ(CheckSystemVersion(), std::nullopt) << "this system is of the NT family";
 }
 
 }  // namespace
