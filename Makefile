@@ -5,7 +5,7 @@ test:
 	scripts/test.sh
 
 run:
-	scripts/run.sh
+	scripts/run.sh $(ARGS)
 
 build:
 	scripts/setup.sh

@@ -38,6 +38,9 @@ if [[ -f "$ini" ]]; then
   general=$(awk '/^\[General\]/{keep=1} /^\[/{if($0!="[General]")keep=0} keep' "$ini" | tr -d '\r')
   [[ -n "$general" ]] || general="[General]"
 fi
+# A quicker refresh than the default, so the demo's map server is seen starting within
+# seconds; a rate saved by the manager is kept.
+grep -q '^Rate=' <<<"$general" || general=$(printf '%s\nRate=2000' "$general")
 login=$(free_port 6900)
 char=$(free_port 6121)
 map=$(free_port $((char + 1)))
@@ -60,7 +63,7 @@ cd "$demo"
 wine "$demo/korvale.exe" "$@" </dev/null >"$repo/build/demo-wine.log" 2>&1 &
 manager=$!
 if [[ -n "$own_display" ]]; then
-  sleep 6
+  sleep 10
   import -window root "$repo/build/demo/screenshot.png" 2>/dev/null || true
   echo "run: no DISPLAY was given, so the manager runs on its own Xvfb display $DISPLAY."
   echo "run: a screenshot is in build/demo/screenshot.png; take another with"
