@@ -23,6 +23,7 @@
 #include "toolkit/CheckBox.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/Label.h"
+#include "toolkit/Edit.h"
 #include "toolkit/Menus.h"
 #include "toolkit/Registry.h"
 #include "tray/CoolTrayIcon.h"
@@ -219,6 +220,57 @@ TEST_F(MainWindow, TrayDoubleClickHidesTheWindowAndBringsItBack) {
   doubleClick();
   EXPECT_TRUE(IsWindowVisible(form_->Handle()));
   EXPECT_TRUE(form_->Visible());
+}
+
+// Records the errors the application would show in its error dialog.
+struct ErrorRecorder {
+  ErrorRecorder() { Application().OnException = TExceptionEvent(this, &ErrorRecorder::Record); }
+  ~ErrorRecorder() { Application().OnException = TExceptionEvent(); }
+  void Record(TObject*, const std::exception& error) { errors.push_back(error.what()); }
+  std::vector<std::string> errors;
+};
+
+// Holds a file open with no sharing, so nothing else can write or replace it.
+struct LockedFile {
+  explicit LockedFile(const std::string& path)
+      : handle(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_ALWAYS, 0, nullptr)) {}
+  ~LockedFile() { CloseHandle(handle); }
+  HANDLE handle;
+};
+
+TEST_F(MainWindow, ASettingsFileThatCannotBeWrittenKeepsTheWindowOpenAndTheFileAsItWas) {
+  Open("Rate=3000\r\n");
+  const std::string before = ReadFile(folder_.File("korvale.ini"));
+  ErrorRecorder recorder;
+  {
+    LockedFile lock(folder_.File("korvale.ini"));
+    SendMessageA(form_->Handle(), WM_CLOSE, 0, 0);
+  }
+  ASSERT_EQ(recorder.errors.size(), 1u);
+  EXPECT_EQ(recorder.errors[0], "Unable to write to " + folder_.File("korvale.ini"));
+  EXPECT_TRUE(IsWindowVisible(form_->Handle()));
+  EXPECT_EQ(ReadFile(folder_.File("korvale.ini")), before);
+}
+
+TEST_F(MainWindow, ALogFileThatCannotBeWrittenKeepsTheLogView) {
+  Open("");
+  form_->log->SetText("[time]Status: Login Server is Starting.");
+  const auto type = [&](char key) {
+    SendMessageA(form_->log->Handle(), WM_CHAR, static_cast<WPARAM>(key), 1);
+  };
+  ErrorRecorder recorder;
+  {
+    LockedFile lock(folder_.File("korvale.log"));
+    type('x');
+  }
+  ASSERT_EQ(recorder.errors.size(), 1u);
+  EXPECT_EQ(recorder.errors[0], "Cannot create file \"" + folder_.File("korvale.log") + "\"");
+  const std::string kept = form_->log->Text();
+  EXPECT_NE(kept.find("[time]Status: Login Server is Starting."), std::string::npos);
+  EXPECT_NE(kept.find('x'), std::string::npos);
+  // The next change writes the whole view again.
+  type('y');
+  EXPECT_EQ(ReadFile(folder_.File("korvale.log")), form_->log->Text() + "\r\n");
 }
 
 TEST(ManagerStartUp, OnlyTheNtFamilyMayRunTheManager) {
