@@ -1,8 +1,9 @@
 #pragma once
 
-// TForm1: the main window. It owns its controls, timers and probe sockets; the supervision
-// decisions live in SupervisionModel, the settings and start-up rules in ManagerStartUp, and
-// the handlers here only forward to them.
+// TForm1: the main window. Its description gives it the controls, timers, probe sockets,
+// menus, tray icon and skin components; the supervision decisions live in SupervisionModel,
+// the settings and start-up rules in ManagerSettings, and the handlers here only forward to
+// them.
 #include <memory>
 #include <string>
 

@@ -25,6 +25,8 @@
 #include "toolkit/Label.h"
 #include "toolkit/Edit.h"
 #include "toolkit/Menus.h"
+#include "toolkit/Timer.h"
+#include "toolkit/TrackBar.h"
 #include "toolkit/Registry.h"
 #include "tray/CoolTrayIcon.h"
 
@@ -114,6 +116,29 @@ TEST_F(MainWindow, OptionsChecksExactlyTheSkinOfTheIndexAndNoneOutsideTheStore) 
   form_->SkinIndex = 9;
   OpenMenu(form_->Options1);
   EXPECT_TRUE(CheckedSkins().empty());
+}
+
+TEST_F(MainWindow, TheRateOfTheSettingsIsClampedAndSetsAllThreeTimersUnlessItIsTheDefault) {
+  const struct {
+    const char* general;
+    int position;
+    unsigned login, charServer, map;
+  } cases[] = {
+      {"", 5000, 5000, 5000, 50000},
+      {"Rate=5000\r\n", 5000, 5000, 5000, 50000},
+      {"Rate=3000\r\n", 3000, 3000, 3000, 3000},
+      {"Rate=20000\r\n", 10000, 10000, 10000, 10000},
+      {"Rate=10\r\n", 1000, 1000, 1000, 1000},
+  };
+  for (const auto& c : cases) {
+    Open(c.general);
+    EXPECT_EQ(form_->rateslider->Position(), c.position) << c.general;
+    EXPECT_EQ(form_->loginservertimer->Interval(), c.login) << c.general;
+    EXPECT_EQ(form_->charservertimer->Interval(), c.charServer) << c.general;
+    EXPECT_EQ(form_->mapservertimer->Interval(), c.map) << c.general;
+    EXPECT_FALSE(form_->loginservertimer->Enabled()) << "nothing is active at start";
+    TearDown();
+  }
 }
 
 // Whether the window's skin component holds the stream of stored skin k.
@@ -220,6 +245,24 @@ TEST_F(MainWindow, TrayDoubleClickHidesTheWindowAndBringsItBack) {
   doubleClick();
   EXPECT_TRUE(IsWindowVisible(form_->Handle()));
   EXPECT_TRUE(form_->Visible());
+}
+
+TEST_F(MainWindow, MinimizingGoesToTheTrayAndTheTrayMenuBringsTheWindowBack) {
+  Open("");
+  SendMessageA(form_->Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  PumpFor(std::chrono::milliseconds(100));
+  EXPECT_FALSE(IsWindowVisible(form_->Handle()));
+  EXPECT_FALSE(IsWindowVisible(Application().Handle()));
+  EXPECT_TRUE(form_->trayicon->IconVisible());
+  form_->Show1->Click();
+  PumpFor(std::chrono::milliseconds(100));
+  EXPECT_TRUE(IsWindowVisible(form_->Handle()));
+  EXPECT_FALSE(IsIconic(form_->Handle()));
+  form_->ShowHide1->Click();
+  PumpFor(std::chrono::milliseconds(50));
+  EXPECT_FALSE(IsWindowVisible(form_->Handle()));
+  form_->trayiconDblClick(nullptr);
+  EXPECT_TRUE(IsWindowVisible(form_->Handle()));
 }
 
 // Records the errors the application would show in its error dialog.
