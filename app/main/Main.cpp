@@ -15,8 +15,11 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   Application().SetTitle("Korvale Server Manager v2.0");
   TForm1* form1 = Application().CreateForm<TForm1>();
   // A start-up check that failed has shown its message: the program ends, saving nothing.
-  if (form1->StartUpFailed()) return 0;
-  Application().CreateForm<TForm2>();
-  Application().Run();
+  if (!form1->StartUpFailed()) {
+    Application().CreateForm<TForm2>();
+    Application().Run();
+  }
+  // The windows go before the process does, so the tray icon leaves the notification area.
+  Application().DestroyComponents();
   return 0;
 }

@@ -5,6 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
+#include <vector>
+
 #include "tests/support/ProgramFolder.h"
 
 namespace korvale::testing {
@@ -47,20 +51,38 @@ TEST(StandInServer, ExitKnobEndsTheProcessLikeACrash) {
   EXPECT_EQ(login.WaitForExit(), 3u);
 }
 
-TEST(ManagerExecutable, ShowsItsMainWindowAndClosesOnRequest) {
+// The right end of the taskbar, where the notification area shows its icons.
+std::vector<std::uint32_t> NotificationArea() {
+  HWND taskbar = FindWindowA("Shell_TrayWnd", nullptr);
+  if (!taskbar) return {};
+  RECT bar{};
+  GetWindowRect(taskbar, &bar);
+  const PixelBuffer screen = CaptureScreen();
+  std::vector<std::uint32_t> area;
+  for (int y = std::max(0L, bar.top); y < std::min<long>(bar.bottom, screen.height); ++y)
+    for (int x = std::max(0L, bar.right - 96); x < std::min<long>(bar.right, screen.width); ++x)
+      area.push_back(screen.At(x, y));
+  return area;
+}
+
+TEST(ManagerExecutable, ShowsItsWindowAndTrayIconAndTakesBothAwayWhenClosed) {
   ProgramFolder folder;
   folder.WriteSettings({16931, 16932, 16933});
   folder.AddServers();
   folder.AddLamps();
   folder.AddManager();
+  const std::vector<std::uint32_t> before = NotificationArea();
+  ASSERT_FALSE(before.empty()) << "the desktop has a taskbar";
   ChildProcess manager = folder.Start("korvale.exe");
   HWND window = nullptr;
   ASSERT_TRUE(WaitFor([&] {
     window = FindWindowA(nullptr, "Korvale Server Manager v2.1 RC1");
     return window != nullptr && IsWindowVisible(window);
   }));
+  EXPECT_TRUE(WaitFor([&] { return NotificationArea() != before; })) << "the icon appears";
   PostMessageA(window, WM_CLOSE, 0, 0);
   EXPECT_EQ(manager.WaitForExit(), 0u);
+  EXPECT_TRUE(WaitFor([&] { return NotificationArea() == before; })) << "the icon goes";
 }
 
 }  // namespace
