@@ -1,0 +1,98 @@
+// The manager's tray icon as its users meet it, through the shell's notification area: a
+// right click opens the tray menu, a double click hides the window and its taskbar button
+// and a second one brings them back.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <optional>
+
+#include "tests/e2e/ManagerDriver.h"
+#include "tests/support/WinTestSupport.h"
+
+namespace korvale::testing {
+namespace {
+
+RECT TaskbarRect() {
+  RECT bar{};
+  if (HWND taskbar = FindWindowA("Shell_TrayWnd", nullptr)) GetWindowRect(taskbar, &bar);
+  return bar;
+}
+
+// The centre of what differs between two captures of the screen within the taskbar: the
+// icon that has appeared there.
+std::optional<POINT> NewIconIn(const PixelBuffer& before, const PixelBuffer& after) {
+  const RECT bar = TaskbarRect();
+  long left = bar.right, right = -1, top = bar.bottom, bottom = -1;
+  for (long y = std::max(0L, bar.top); y < std::min<long>(bar.bottom, after.height); ++y) {
+    for (long x = std::max(0L, bar.right - 96); x < std::min<long>(bar.right, after.width); ++x) {
+      if (before.At(x, y) == after.At(x, y)) continue;
+      left = std::min(left, x);
+      right = std::max(right, x);
+      top = std::min(top, y);
+      bottom = std::max(bottom, y);
+    }
+  }
+  if (right < 0) return std::nullopt;
+  return POINT{(left + right) / 2, (top + bottom) / 2};
+}
+
+void ClickAt(POINT at, DWORD down, DWORD up, int times) {
+  SetCursorPos(at.x, at.y);
+  PumpFor(std::chrono::milliseconds(50));
+  for (int i = 0; i < times; ++i) {
+    INPUT inputs[2] = {};
+    inputs[0].type = inputs[1].type = INPUT_MOUSE;
+    inputs[0].mi.dwFlags = down;
+    inputs[1].mi.dwFlags = up;
+    SendInput(2, inputs, sizeof(INPUT));
+    PumpFor(std::chrono::milliseconds(60));
+  }
+}
+
+class ManagerTray : public ManagerSession {
+ protected:
+  void SetUp() override {
+    folder_.WriteSettings({19901, 19902, 19903});
+    Prepare();
+    const PixelBuffer before = CaptureScreen();
+    Start();
+    ASSERT_TRUE(OpenMainWindow());
+    std::optional<POINT> found;
+    ASSERT_TRUE(WaitFor([&] { return (found = NewIconIn(before, CaptureScreen())).has_value(); }))
+        << "the icon appears in the notification area";
+    icon_ = *found;
+  }
+
+  POINT icon_{};
+};
+
+TEST_F(ManagerTray, ARightClickOpensTheTrayMenu) {
+  ClickAt(icon_, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP, 1);
+  HWND menu = WaitForDialog(manager_->Id(), "#32768");
+  ASSERT_NE(menu, nullptr) << "the popup menu is a window of the manager";
+  // The menu holds the four items of the tray menu, one row each.
+  RECT box{};
+  GetWindowRect(menu, &box);
+  EXPECT_GT(box.bottom - box.top, 4 * GetSystemMetrics(SM_CYMENUSIZE) / 2);
+  keybd_event(VK_ESCAPE, 0, 0, 0);
+  keybd_event(VK_ESCAPE, 0, KEYEVENTF_KEYUP, 0);
+  EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(menu); }));
+  Close();
+}
+
+TEST_F(ManagerTray, ADoubleClickHidesTheWindowAndASecondBringsItBack) {
+  HWND application = GetWindow(window_, GW_OWNER);
+  ASSERT_NE(application, nullptr) << "the application window carries the taskbar button";
+  ClickAt(icon_, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, 2);
+  EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(window_); }));
+  EXPECT_FALSE(IsWindowVisible(application));
+  ClickAt(icon_, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, 2);
+  EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(window_); }));
+  EXPECT_TRUE(IsWindowVisible(application));
+  Close();
+}
+
+}  // namespace
+}  // namespace korvale::testing
