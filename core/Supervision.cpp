@@ -45,20 +45,23 @@ void SupervisionModel::TimerTick(ServerId id) {
   } else {
     // A failed start is not detected: the next tick finds no process and launches again.
     services_.Processes.LaunchServer(exe);
-    WriteStatus(id, Row(id).FirstTick ? StatusEvent::Starting : StatusEvent::Restarting);
+    const StatusEvent event = Row(id).FirstTick ? StatusEvent::Starting : StatusEvent::Restarting;
     Show(id, Lamp::Yellow, kLabelOff);
     Row(id).OnlineReported = false;
+    Row(id).FirstTick = false;
+    // The line comes last, so a log that cannot be written leaves the server's state whole.
+    WriteStatus(id, event);
+    return;
   }
   Row(id).FirstTick = false;
 }
 
 void SupervisionModel::SocketConnect(ServerId id) {
-  if (!Row(id).OnlineReported) {
-    WriteStatus(id, StatusEvent::Online);
-    Row(id).OnlineReported = true;
-  }
+  const bool firstSinceLaunch = !Row(id).OnlineReported;
+  Row(id).OnlineReported = true;
   Show(id, Lamp::Green, kLabelOn);
   services_.Probes.CloseProbe(id);
+  if (firstSinceLaunch) WriteStatus(id, StatusEvent::Online);
 }
 
 void SupervisionModel::SocketError(ServerId id, int& errorCode) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <stdexcept>
 
 #include "tests/host/SupervisionWorld.h"
 
@@ -266,6 +267,26 @@ TEST(Supervision, HandlersRunNestedInsideAKillLeaveConsistentState) {
   EXPECT_FALSE(world.Proc(kLogin).running);
   EXPECT_FALSE(world.model.Server(kLogin).FirstTick);
   EXPECT_FALSE(world.model.Server(kChar).FirstTick);
+}
+
+TEST(Supervision, ALogThatCannotBeWrittenLeavesLaunchesAndLampsComplete) {
+  SupervisionWorld world;
+  world.model.Button1Click();
+  world.logFails = true;
+  EXPECT_THROW(world.model.TimerTick(kLogin), std::runtime_error);
+  EXPECT_EQ(world.Proc(kLogin).launches, 1);
+  EXPECT_EQ(world.Ui(kLogin).lampPath, Lamp("yellow"));
+  EXPECT_FALSE(world.model.Server(kLogin).FirstTick);
+  EXPECT_THROW(world.model.SocketConnect(kLogin), std::runtime_error);
+  EXPECT_EQ(world.Ui(kLogin).lampPath, Lamp("green"));
+  EXPECT_EQ(world.Ui(kLogin).label, "On");
+  EXPECT_TRUE(world.model.Server(kLogin).OnlineReported);
+  EXPECT_FALSE(world.probes[0].pending);
+  // Once the file can be written again, the lines go on from where the state is.
+  world.logFails = false;
+  world.Proc(kLogin).running = false;
+  world.model.TimerTick(kLogin);
+  EXPECT_EQ(world.LogLines()[0], "[08.12.2026 13:00:00]Status: Login Server is Restarting.");
 }
 
 TEST(Supervision, CaptionOtherThanActivateCountsAsActive) {

@@ -1,5 +1,7 @@
 #include "tests/host/SupervisionWorld.h"
 
+#include <stdexcept>
+
 #include <cstdio>
 #include <limits>
 
@@ -157,6 +159,7 @@ void SupervisionWorld::SetStatusLabel(ServerId id, std::string_view text) {
 }
 
 void SupervisionWorld::SetText(const std::string& text) {
+  if (logFails) throw std::runtime_error("Cannot create file");
   effects.push_back("log");
   log = text;
   ++logChanges;

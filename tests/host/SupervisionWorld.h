@@ -100,6 +100,8 @@ class SupervisionWorld : public ProcessControl,
   std::string rateLabel = "5000ms";
   std::string log;
   int logChanges = 0;
+  // A log whose file cannot be written: every change throws, as the window's handler does.
+  bool logFails = false;
   std::int64_t probeLatency = 20;
   // Every effect in the order it happened, as "verb server" words.
   std::vector<std::string> effects;
