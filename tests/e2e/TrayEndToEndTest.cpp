@@ -91,12 +91,13 @@ TEST_F(ManagerTray, ARightClickOpensTheTrayMenu) {
 TEST_F(ManagerTray, ADoubleClickHidesTheWindowAndASecondBringsItBack) {
   HWND application = GetWindow(window_, GW_OWNER);
   ASSERT_NE(application, nullptr) << "the application window carries the taskbar button";
+  // The window goes first and the taskbar button right after it: both are waited for.
   ClickAt(icon_, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, 2);
-  EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(window_); }));
-  EXPECT_FALSE(IsWindowVisible(application));
+  EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(window_) && !IsWindowVisible(application); }))
+      << "window " << IsWindowVisible(window_) << ", taskbar button " << IsWindowVisible(application);
   ClickAt(icon_, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, 2);
-  EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(window_); }));
-  EXPECT_TRUE(IsWindowVisible(application));
+  EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(window_) && IsWindowVisible(application); }))
+      << "window " << IsWindowVisible(window_) << ", taskbar button " << IsWindowVisible(application);
   Close();
 }
 
