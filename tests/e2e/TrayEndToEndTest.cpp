@@ -40,8 +40,7 @@ std::optional<POINT> NewIconIn(const PixelBuffer& before, const PixelBuffer& aft
 }
 
 void ClickAt(POINT at, DWORD down, DWORD up, int times) {
-  SetCursorPos(at.x, at.y);
-  PumpFor(std::chrono::milliseconds(50));
+  PlacePointer(at.x, at.y);
   for (int i = 0; i < times; ++i) {
     INPUT inputs[2] = {};
     inputs[0].type = inputs[1].type = INPUT_MOUSE;
@@ -55,6 +54,7 @@ void ClickAt(POINT at, DWORD down, DWORD up, int times) {
 class ManagerTray : public ManagerSession {
  protected:
   void SetUp() override {
+    GetCursorPos(&pointer_);
     folder_.WriteSettings({19901, 19902, 19903});
     Prepare();
     const PixelBuffer before = CaptureScreen();
@@ -66,7 +66,14 @@ class ManagerTray : public ManagerSession {
     icon_ = *found;
   }
 
+  // The pointer goes back where it was, away from the notification area.
+  void TearDown() override {
+    PlacePointer(pointer_.x, pointer_.y);
+    ManagerSession::TearDown();
+  }
+
   POINT icon_{};
+  POINT pointer_{};
 };
 
 TEST_F(ManagerTray, ARightClickOpensTheTrayMenu) {

@@ -57,6 +57,16 @@ void PumpFor(std::chrono::milliseconds duration) {
   WaitFor([] { return false; }, duration);
 }
 
+void PlacePointer(int x, int y) {
+  for (int round = 0, still = 0; round < 40 && still < 3; ++round) {
+    SetCursorPos(x, y);
+    PumpFor(std::chrono::milliseconds(25));
+    POINT at{};
+    GetCursorPos(&at);
+    still = at.x == x && at.y == y ? still + 1 : 0;
+  }
+}
+
 bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
   const auto deadline = std::chrono::steady_clock::now() + timeout;
   for (;;) {

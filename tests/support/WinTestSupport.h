@@ -27,6 +27,9 @@ bool WaitFor(const std::function<bool()>& condition,
 
 // Pumps messages for the given time.
 void PumpFor(std::chrono::milliseconds duration);
+// Puts the pointer at x, y and waits until it stays there: motion the display still owes
+// from earlier moves (another test's, too) would otherwise move it again.
+void PlacePointer(int x, int y);
 
 // A 32-bit top-down pixel buffer, 0x00RRGGBB per pixel.
 struct PixelBuffer {

@@ -348,12 +348,13 @@ TEST(TrayIcon, DoubleClickClicksTheFirstDefaultItem) {
 }
 
 TEST(TrayIcon, EnterAndExitFollowThePointer) {
+  // Away from the taskbar first, so the shell sends no notifications of its own for the icon.
+  PlacePointer(300, 300);
   TrayOnForm t;
   EventLog log;
   t.tray->OnMouseEnter = TNotifyEvent(&log, &EventLog::Enter);
   t.tray->OnMouseExit = TNotifyEvent(&log, &EventLog::Exit);
   t.tray->OnMouseMove = TMouseMoveEvent(&log, &EventLog::Move);
-  SetCursorPos(300, 300);
   Notify(*t.tray, WM_MOUSEMOVE);
   EXPECT_EQ(log.events, (std::vector<std::string>{"move"})) << "no enter unless wanted";
 
@@ -363,7 +364,7 @@ TEST(TrayIcon, EnterAndExitFollowThePointer) {
   Notify(*t.tray, WM_MOUSEMOVE);
   PumpFor(100ms);
   EXPECT_EQ(log.events, (std::vector<std::string>{"enter", "move", "move"}));
-  SetCursorPos(320, 310);
+  PlacePointer(320, 310);
   ASSERT_TRUE(WaitFor([&] { return log.events.size() == 4; }, 2s));
   EXPECT_EQ(log.events.back(), "exit");
   Notify(*t.tray, WM_MOUSEMOVE);

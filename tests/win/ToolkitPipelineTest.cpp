@@ -243,7 +243,7 @@ TEST_F(ToolkitPipeline, MouseEnterAndLeaveFollowThePointerOverWindowedAndGraphic
     POINT p{x, y};
     ClientToScreen(window, &p);
     // The real pointer goes there too, so that the moves the system makes of it agree.
-    SetCursorPos(p.x, p.y);
+    PlacePointer(p.x, p.y);
     AppPump(100);
     PostMessageA(window, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
     AppPump(60);
