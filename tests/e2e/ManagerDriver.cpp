@@ -153,6 +153,13 @@ int CountOf(const std::string& text, const std::string& part) {
   return count;
 }
 
+RECT NotificationAreaRect(const PixelBuffer& screen) {
+  RECT bar{};
+  if (HWND taskbar = FindWindowA("Shell_TrayWnd", nullptr)) GetWindowRect(taskbar, &bar);
+  return RECT{std::max(0L, bar.right - 96), std::max(0L, bar.top),
+              std::min<LONG>(bar.right, screen.width), std::min<LONG>(bar.bottom, screen.height)};
+}
+
 void ManagerSession::TearDown() {
   if (!manager_ || !manager_->Running() || !window_) return;
   if (WindowText(button_) == "Deactivate") Click(button_);

@@ -39,6 +39,9 @@ std::vector<DWORD> RunningFromFolder(const std::string& folder, const std::strin
 void EndProcessById(DWORD processId);
 
 int CountOf(const std::string& text, const std::string& part);
+// The right end of the taskbar, where the shell's notification area shows its icons, clipped
+// to the captured screen; empty when the desktop has no taskbar.
+RECT NotificationAreaRect(const PixelBuffer& screen);
 
 // A manager started in a program folder of its own and the windows a test drives. One that
 // is still running at the end is deactivated and its window closed.

@@ -5,10 +5,10 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdint>
 #include <vector>
 
+#include "tests/e2e/ManagerDriver.h"
 #include "tests/support/ProgramFolder.h"
 
 namespace korvale::testing {
@@ -51,18 +51,14 @@ TEST(StandInServer, ExitKnobEndsTheProcessLikeACrash) {
   EXPECT_EQ(login.WaitForExit(), 3u);
 }
 
-// The right end of the taskbar, where the notification area shows its icons.
+// What the notification area shows.
 std::vector<std::uint32_t> NotificationArea() {
-  HWND taskbar = FindWindowA("Shell_TrayWnd", nullptr);
-  if (!taskbar) return {};
-  RECT bar{};
-  GetWindowRect(taskbar, &bar);
   const PixelBuffer screen = CaptureScreen();
-  std::vector<std::uint32_t> area;
-  for (int y = std::max(0L, bar.top); y < std::min<long>(bar.bottom, screen.height); ++y)
-    for (int x = std::max(0L, bar.right - 96); x < std::min<long>(bar.right, screen.width); ++x)
-      area.push_back(screen.At(x, y));
-  return area;
+  const RECT area = NotificationAreaRect(screen);
+  std::vector<std::uint32_t> pixels;
+  for (long y = area.top; y < area.bottom; ++y)
+    for (long x = area.left; x < area.right; ++x) pixels.push_back(screen.At(x, y));
+  return pixels;
 }
 
 TEST(ManagerExecutable, ShowsItsWindowAndTrayIconAndTakesBothAwayWhenClosed) {

@@ -14,19 +14,13 @@
 namespace korvale::testing {
 namespace {
 
-RECT TaskbarRect() {
-  RECT bar{};
-  if (HWND taskbar = FindWindowA("Shell_TrayWnd", nullptr)) GetWindowRect(taskbar, &bar);
-  return bar;
-}
-
-// The centre of what differs between two captures of the screen within the taskbar: the
-// icon that has appeared there.
+// The centre of what differs between two captures of the screen within the notification
+// area: the icon that has appeared there.
 std::optional<POINT> NewIconIn(const PixelBuffer& before, const PixelBuffer& after) {
-  const RECT bar = TaskbarRect();
-  long left = bar.right, right = -1, top = bar.bottom, bottom = -1;
-  for (long y = std::max(0L, bar.top); y < std::min<long>(bar.bottom, after.height); ++y) {
-    for (long x = std::max(0L, bar.right - 96); x < std::min<long>(bar.right, after.width); ++x) {
+  const RECT area = NotificationAreaRect(after);
+  long left = area.right, right = -1, top = area.bottom, bottom = -1;
+  for (long y = area.top; y < area.bottom; ++y) {
+    for (long x = area.left; x < area.right; ++x) {
       if (before.At(x, y) == after.At(x, y)) continue;
       left = std::min(left, x);
       right = std::max(right, x);

@@ -57,6 +57,13 @@ void PumpFor(std::chrono::milliseconds duration) {
   WaitFor([] { return false; }, duration);
 }
 
+HeldFile::HeldFile(const std::string& path)
+    : handle_(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_ALWAYS, 0, nullptr)) {}
+
+HeldFile::~HeldFile() {
+  if (Held()) CloseHandle(handle_);
+}
+
 void PlacePointer(int x, int y) {
   for (int round = 0, still = 0; round < 40 && still < 3; ++round) {
     SetCursorPos(x, y);

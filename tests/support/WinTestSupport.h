@@ -60,6 +60,21 @@ class TempFolder {
 
 std::string ReadFile(const std::string& path);
 
+// A file held open without sharing (made if missing), as another program holding it would:
+// nothing else can write or replace it meanwhile. A read-only attribute would not stop the
+// root user the tests run as.
+class HeldFile {
+ public:
+  explicit HeldFile(const std::string& path);
+  ~HeldFile();
+  HeldFile(const HeldFile&) = delete;
+  HeldFile& operator=(const HeldFile&) = delete;
+  bool Held() const { return handle_ != INVALID_HANDLE_VALUE; }
+
+ private:
+  HANDLE handle_;
+};
+
 // The folder of the running test executable.
 std::string ExecutableFolder();
 

@@ -49,18 +49,17 @@ TEST(IniFile, UnwritableFileRaisesTheToolkitError) {
   TempFolder folder;
   folder.Write("k.ini", "[General]\r\nRate=1000\r\n");
   const std::string path = folder.File("k.ini");
-  // Held open without sharing, as another program holding the file would; a read-only
-  // attribute does not stop the root user the tests run as.
-  HANDLE held = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-  ASSERT_NE(held, INVALID_HANDLE_VALUE);
   TIniFile ini(path);
-  try {
-    ini.WriteInteger("General", "Rate", 2000);
-    ADD_FAILURE() << "the write was not refused";
-  } catch (const Exception& error) {
-    EXPECT_EQ(error.Message(), "Unable to write to " + path);
+  {
+    HeldFile held(path);
+    ASSERT_TRUE(held.Held());
+    try {
+      ini.WriteInteger("General", "Rate", 2000);
+      ADD_FAILURE() << "the write was not refused";
+    } catch (const Exception& error) {
+      EXPECT_EQ(error.Message(), "Unable to write to " + path);
+    }
   }
-  CloseHandle(held);
   EXPECT_EQ(ini.ReadInteger("General", "Rate", 0), 1000);
 
   TIniFile missingFolder(folder.File("no-such-folder\\k.ini"));

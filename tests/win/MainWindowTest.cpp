@@ -273,20 +273,13 @@ struct ErrorRecorder {
   std::vector<std::string> errors;
 };
 
-// Holds a file open with no sharing, so nothing else can write or replace it.
-struct LockedFile {
-  explicit LockedFile(const std::string& path)
-      : handle(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_ALWAYS, 0, nullptr)) {}
-  ~LockedFile() { CloseHandle(handle); }
-  HANDLE handle;
-};
-
 TEST_F(MainWindow, ASettingsFileThatCannotBeWrittenKeepsTheWindowOpenAndTheFileAsItWas) {
   Open("Rate=3000\r\n");
   const std::string before = ReadFile(folder_.File("korvale.ini"));
   ErrorRecorder recorder;
   {
-    LockedFile lock(folder_.File("korvale.ini"));
+    HeldFile held(folder_.File("korvale.ini"));
+    ASSERT_TRUE(held.Held());
     SendMessageA(form_->Handle(), WM_CLOSE, 0, 0);
   }
   ASSERT_EQ(recorder.errors.size(), 1u);
@@ -303,7 +296,8 @@ TEST_F(MainWindow, ALogFileThatCannotBeWrittenKeepsTheLogView) {
   };
   ErrorRecorder recorder;
   {
-    LockedFile lock(folder_.File("korvale.log"));
+    HeldFile held(folder_.File("korvale.log"));
+    ASSERT_TRUE(held.Held());
     type('x');
   }
   ASSERT_EQ(recorder.errors.size(), 1u);
