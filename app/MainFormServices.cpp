@@ -1,6 +1,6 @@
 #include "app/MainFormServices.h"
 
-#include "app/Unit1.h"
+#include "app/MainForm.h"
 #include "toolkit/Button.h"
 #include "toolkit/CheckBox.h"
 #include "toolkit/Edit.h"

@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "app/Unit1.h"
+#include "app/MainForm.h"
 #include "core/IniValues.h"
 #include "core/ManagedServer.h"
 #include "toolkit/CheckBox.h"

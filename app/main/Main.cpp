@@ -3,8 +3,8 @@
 // until the main window closes.
 #include <windows.h>
 
-#include "app/Unit1.h"
-#include "app/Unit2.h"
+#include "app/MainForm.h"
+#include "app/AboutForm.h"
 #include "toolkit/Application.h"
 #include "toolkit/Exception.h"
 

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "app/ManagerSettings.h"
-#include "app/Unit1.h"
+#include "app/MainForm.h"
 #include "tests/support/ProgramFolder.h"
 #include "tests/support/WinTestSupport.h"
 #include "skin/data/SkinData.h"

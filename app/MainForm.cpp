@@ -1,4 +1,4 @@
-#include "app/Unit1.h"
+#include "app/MainForm.h"
 
 #include <windows.h>
 
@@ -7,7 +7,7 @@
 #include "app/FormFields.h"
 #include "app/MainFormServices.h"
 #include "app/ManagerSettings.h"
-#include "app/Unit2.h"
+#include "app/AboutForm.h"
 #include "app/process/ServerLauncher.h"
 #include "app/process/SystemProcessControl.h"
 #include "core/StringList.h"

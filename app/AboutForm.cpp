@@ -1,4 +1,4 @@
-#include "app/Unit2.h"
+#include "app/AboutForm.h"
 
 #include "app/FormFields.h"
 #include "toolkit/Bevel.h"
