@@ -4,14 +4,14 @@
 
 namespace korvale {
 
-TCheckBox::TCheckBox(TComponent* owner) : TWinControl(owner) {
+TCheckBox::TCheckBox(TComponent* owner) : TCustomCheckBox(owner) {
   SetTabStop(true);
   width_ = 97;
   height_ = 17;
 }
 
 void TCheckBox::CreateParams(TCreateParams& params) {
-  TWinControl::CreateParams(params);
+  TCustomCheckBox::CreateParams(params);
   params.baseClass = "BUTTON";
   params.style |= BS_CHECKBOX;
 }
@@ -49,7 +49,7 @@ void TCheckBox::WndProc(TMessage& message) {
     default:
       break;
   }
-  TWinControl::WndProc(message);
+  TCustomCheckBox::WndProc(message);
 }
 
 }  // namespace korvale
