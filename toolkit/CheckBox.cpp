@@ -8,6 +8,8 @@ TCheckBox::TCheckBox(TComponent* owner) : TCustomCheckBox(owner) {
   SetTabStop(true);
   width_ = 97;
   height_ = 17;
+  // A mark sits on its container: a coloured panel or group shows around it.
+  SetParentColor(true);
 }
 
 void TCheckBox::CreateParams(TCreateParams& params) {

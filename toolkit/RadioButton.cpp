@@ -7,6 +7,8 @@ namespace korvale {
 TRadioButton::TRadioButton(TComponent* owner) : TWinControl(owner) {
   width_ = 113;
   height_ = 17;
+  // A mark sits on its container: a coloured panel or group shows around it.
+  SetParentColor(true);
 }
 
 void TRadioButton::CreateParams(TCreateParams& params) {
