@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "skin/controls/SkinCheckBox.h"
+#include "tests/support/PixelOracle.h"
 #include "tests/win/SkinGallery.h"
+#include "toolkit/GdiHandles.h"
 #include "toolkit/BitBtn.h"
 #include "toolkit/Button.h"
 #include "toolkit/CheckBox.h"
@@ -55,6 +57,65 @@ TEST_P(SkinnedGallery, PushButtonShowsTheFrameOfItsState) {
   SendMessageA(disabled, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
   SendMessageA(disabled, CM_MOUSEENTER, 0, 0);
   EXPECT_EQ(Frame("DisabledButton"), 3) << "disabled wins over hot";
+}
+
+TEST_P(SkinnedGallery, ActivateButtonIsFrameOneWithItsCaptionCentred) {
+  HWND button = Handle("Button1");
+  RECT client{};
+  GetClientRect(button, &client);
+  const PixelImage expected = ButtonOracle(skin, client.right, client.bottom, 1);
+  PixelImage actual = CaptureImage(WindowDC(button).get(), client);
+  RECT caption = client;
+  {
+    const ClientDC dc(button);
+    const SelectGuard font(dc.get(), reinterpret_cast<HGDIOBJ>(SendMessageA(button, WM_GETFONT, 0, 0)));
+    DrawTextA(dc.get(), "Activate", -1, &caption, DT_CALCRECT | DT_SINGLELINE);
+  }
+  const int w = caption.right - caption.left, h = caption.bottom - caption.top;
+  caption.left = (client.right - w) / 2 - 1;
+  caption.top = (client.bottom - h) / 2 - 2;
+  int written = 0;
+  for (int y = caption.top; y <= caption.top + h + 1; ++y) {
+    for (int x = caption.left; x <= caption.left + w + 1; ++x) {
+      written += actual.At(x, y) != expected.At(x, y);
+      actual.Set(x, y, expected.At(x, y));
+    }
+  }
+  EXPECT_GT(written, w) << "the caption lies in the middle";
+  EXPECT_TRUE(MatchesOracle(expected, actual)) << "everything else is frame 1";
+}
+
+TEST_P(SkinnedGallery, BitmapButtonPlacesItsGlyphByLayoutAndMargin) {
+  auto* button = form->Find<TBitBtn>("BitBtn1");
+  constexpr std::uint32_t kGlyph = 0x12C034;
+  PixelImage glyph;
+  glyph.Resize(16, 16, kTransparentKey);
+  for (int y = 1; y < 15; ++y)
+    for (int x = 1; x < 15; ++x) glyph.Set(x, y, kGlyph);
+  button->Glyph().Glyph.AssignImage(glyph);
+  const struct {
+    TButtonLayout layout;
+    int margin;
+    POINT origin;
+  } cases[] = {{TButtonLayout::blGlyphLeft, 4, {4, 9}}, {TButtonLayout::blGlyphBottom, 3, {45, 14}}};
+  for (const auto& c : cases) {
+    button->Glyph().Layout = c.layout;
+    button->Glyph().Margin = c.margin;
+    PaintNow();
+    const PixelBuffer shot = CaptureWindow(button->Handle());
+    RECT found{shot.width, shot.height, -1, -1};
+    for (int y = 0; y < shot.height; ++y) {
+      for (int x = 0; x < shot.width; ++x) {
+        if ((shot.At(x, y) & 0xFFFFFF) != kGlyph) continue;
+        found = {std::min<LONG>(found.left, x), std::min<LONG>(found.top, y), std::max<LONG>(found.right, x + 1),
+                 std::max<LONG>(found.bottom, y + 1)};
+      }
+    }
+    EXPECT_EQ(found.left, c.origin.x + 1);
+    EXPECT_EQ(found.top, c.origin.y + 1);
+    EXPECT_EQ(found.right, c.origin.x + 15);
+    EXPECT_EQ(found.bottom, c.origin.y + 15);
+  }
 }
 
 TEST_P(SkinnedGallery, PushButtonClicksOnlyWhenReleasedOnIt) {
@@ -120,23 +181,11 @@ TEST_P(SkinnedGallery, MarksInGroupBoxesAndPanelsSitOnTheFaceColour) {
 TEST_P(SkinnedGallery, SpeedButtonThatIsDownShowsPressed) {
   auto* down = form->Find<TSpeedButton>("SpeedButton2");
   const PixelBuffer bar = CaptureWindow(form->Find<TWinControl>("ToolBar1")->Handle());
-  const TDataSkinButton& element = *skin.Buttons;
-  const PixelImage pressed = ComposeFrame(down->Width(), down->Height(), element.Image->ToImage(), 5, 2,
-                                          StripLayout::SideBySide,
-                                          {element.LeftWidth, element.TopHeight, element.RightWidth,
-                                           element.BottomHeight}, element.Tile != 0);
-  // The top-left corner piece lies clear of the caption.
-  const int x0 = down->Left(), y0 = down->Top();
-  int same = 0, opaque = 0;
-  for (int y = 0; y < 2; ++y) {
-    for (int x = 0; x < 2; ++x) {
-      const std::uint32_t want = pressed.At(x, y) & 0xFFFFFF;
-      if (want == kTransparentKey) continue;
-      ++opaque;
-      same += (bar.At(x0 + x, y0 + y) & 0xFFFFFF) == want;
-    }
-  }
-  EXPECT_EQ(same, opaque);
+  const PixelImage pressed = ButtonOracle(skin, down->Width(), down->Height(), 2);
+  // The top two rows lie clear of the caption.
+  for (int y = 0; y < 2; ++y)
+    for (int x = 0; x < down->Width(); ++x)
+      ASSERT_EQ(bar.At(down->Left() + x, down->Top() + y) & 0xFFFFFF, pressed.At(x, y)) << x << "," << y;
 }
 
 TEST_P(SkinnedGallery, SkinSwitchRepaintsInTheNewSkin) {

@@ -118,31 +118,36 @@ inline void LoadBundledSkin(TSkinData& data, int index) {
   ASSERT_TRUE(data.LoadSkin()) << kBundledSkinNames[index];
 }
 
-// Which frame of the Buttons element the window shows: the frame whose composition (in
-// software, at the window's size, magenta as the face colour when the element is
-// transparent) matches the most pixels; 0 when two frames match equally well.
+// A colour as 0xRRGGBB, the order of captured pixels.
+inline std::uint32_t PixelOf(TColor colour) {
+  const COLORREF c = ColorToRGB(colour);
+  return static_cast<std::uint32_t>(GetRValue(c) << 16 | GetGValue(c) << 8 | GetBValue(c));
+}
+
+// Frame `frame` of the Buttons element composed in software at width x height over the
+// face colour, as a button skinner draws it before its caption.
+inline PixelImage ButtonOracle(const TSkinData& skin, int width, int height, int frame) {
+  const TDataSkinButton& element = *skin.Buttons;
+  PixelImage image = ComposeFrame(width, height, element.Image->ToImage(), 5, frame, StripLayout::SideBySide,
+                                  {element.LeftWidth, element.TopHeight, element.RightWidth, element.BottomHeight},
+                                  element.Tile != 0);
+  const std::uint32_t face = PixelOf(skin.ColorButtonFace);
+  for (std::uint32_t& pixel : image.pixels) {
+    pixel &= 0xFFFFFF;
+    if (element.Trans == 1 && pixel == kTransparentKey) pixel = face;
+  }
+  return image;
+}
+
+// Which frame of the Buttons element the window shows: the frame whose composition matches
+// the most pixels; 0 when two frames match equally well.
 inline int ShownButtonFrame(HWND window, const TSkinData& skin) {
   const PixelBuffer shot = CaptureWindow(window, false);
-  const TDataSkinButton& element = *skin.Buttons;
-  const PixelImage strip = element.Image->ToImage();
-  const std::uint32_t face = [&] {
-    const COLORREF c = ColorToRGB(skin.ColorButtonFace);
-    return static_cast<std::uint32_t>(GetRValue(c) << 16 | GetGValue(c) << 8 | GetBValue(c));
-  }();
   int best = 0, bestScore = -1;
   for (int frame = 1; frame <= 4; ++frame) {
-    const PixelImage expected =
-        ComposeFrame(shot.width, shot.height, strip, 5, frame, StripLayout::SideBySide,
-                     {element.LeftWidth, element.TopHeight, element.RightWidth, element.BottomHeight},
-                     element.Tile != 0);
+    const PixelImage expected = ButtonOracle(skin, shot.width, shot.height, frame);
     int score = 0;
-    for (int y = 0; y < shot.height; ++y) {
-      for (int x = 0; x < shot.width; ++x) {
-        std::uint32_t want = expected.At(x, y) & 0xFFFFFF;
-        if (element.Trans == 1 && want == kTransparentKey) want = face;
-        if ((shot.At(x, y) & 0xFFFFFF) == want) ++score;
-      }
-    }
+    for (size_t i = 0; i < shot.pixels.size(); ++i) score += (shot.pixels[i] & 0xFFFFFF) == expected.pixels[i];
     if (score == bestScore) best = 0;
     if (score > bestScore) {
       bestScore = score;
@@ -164,8 +169,7 @@ inline int ShownMarkFrame(HWND window, const TSkinData& skin, const TBitmap& str
   const int fw = image.width / frames, fh = image.height;
   const bool right = (GetWindowLongA(window, GWL_STYLE) & BS_RIGHTBUTTON) != 0;
   const PixelRect box = CheckGlyphRect({0, 0, shot.width, shot.height}, fw, fh, right);
-  const COLORREF faceRgb = ColorToRGB(skin.ColorButtonFace);
-  const std::uint32_t face = GetRValue(faceRgb) << 16 | GetGValue(faceRgb) << 8 | GetBValue(faceRgb);
+  const std::uint32_t face = PixelOf(skin.ColorButtonFace);
   int best = 0, bestScore = -1;
   for (int frame = 1; frame <= std::min(frames, 4); ++frame) {
     int score = 0;
