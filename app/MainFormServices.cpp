@@ -1,6 +1,7 @@
 #include "app/MainFormServices.h"
 
 #include "app/MainForm.h"
+#include "toolkit/Bitmap.h"
 #include "toolkit/Button.h"
 #include "toolkit/CheckBox.h"
 #include "toolkit/Edit.h"
@@ -93,8 +94,11 @@ void MainFormServices::SetTimerInterval(ServerId server, int milliseconds) {
 
 void MainFormServices::ShowLamp(ServerId server, const std::string& bitmapPath) {
   // A lamp file that has become unreadable since the start-up check leaves the lamp as it
-  // was: the label and the log still tell the state.
-  (void)LampImage(server).LoadFromFile(bitmapPath);
+  // was (loading into the lamp itself would blank it): the label and the log still tell
+  // the state.
+  TBitmap loaded;
+  if (!loaded.LoadFromFile(bitmapPath).empty()) return;
+  LampImage(server).Picture().AssignImage(loaded.ToImage());
 }
 
 void MainFormServices::SetStatusLabel(ServerId server, std::string_view text) {

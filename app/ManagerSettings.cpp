@@ -5,6 +5,7 @@
 #include <array>
 
 #include "app/MainForm.h"
+#include "app/process/ServerLauncher.h"
 #include "core/IniValues.h"
 #include "core/ManagedServer.h"
 #include "toolkit/CheckBox.h"
@@ -108,6 +109,10 @@ std::optional<std::string> CheckLampBitmaps(const std::string& programFolder) {
   return FirstMissing(programFolder, {"red.bmp", "yellow.bmp", "green.bmp"});
 }
 
+std::string RunOnStartUpCommand(const std::string& programFolder) {
+  return ServerCommandLine(programFolder, "autorun.exe");
+}
+
 bool RunOnStartUpEntryExists() {
   TRegistry registry(KEY_ALL_ACCESS);
   registry.SetRootKey(HKEY_LOCAL_MACHINE);
@@ -124,7 +129,7 @@ void ToggleRunOnStartUpEntry(const std::string& programFolder) {
   if (registry.ValueExists(kRunValueName)) {
     (void)registry.DeleteValue(kRunValueName);
   } else {
-    registry.WriteString(kRunValueName, programFolder + "\\autorun.exe");
+    registry.WriteString(kRunValueName, RunOnStartUpCommand(programFolder));
   }
 }
 
