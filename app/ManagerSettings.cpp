@@ -109,10 +109,6 @@ std::optional<std::string> CheckLampBitmaps(const std::string& programFolder) {
   return FirstMissing(programFolder, {"red.bmp", "yellow.bmp", "green.bmp"});
 }
 
-std::string RunOnStartUpCommand(const std::string& programFolder) {
-  return ServerCommandLine(programFolder, "autorun.exe");
-}
-
 bool RunOnStartUpEntryExists() {
   TRegistry registry(KEY_ALL_ACCESS);
   registry.SetRootKey(HKEY_LOCAL_MACHINE);
@@ -129,7 +125,7 @@ void ToggleRunOnStartUpEntry(const std::string& programFolder) {
   if (registry.ValueExists(kRunValueName)) {
     (void)registry.DeleteValue(kRunValueName);
   } else {
-    registry.WriteString(kRunValueName, RunOnStartUpCommand(programFolder));
+    registry.WriteString(kRunValueName, ServerCommandLine(programFolder, "autorun.exe"));
   }
 }
 
