@@ -147,12 +147,12 @@ TEST_F(ManagerSettings, AutorunWithAMissingLampLaunchesNoServer) {
   Prepare();
   DeleteFileA(folder_.File("green.bmp").c_str());
   Start("autorun");
-  HWND message = WaitForDialog(manager_->Id(), "TMessageForm");
+  HWND message = WaitForDialog(manager_->Id(), "TMessageForm", seconds(30));
   ASSERT_NE(message, nullptr);  // its text is drawn by windowless labels, out of reach here
   // Three ticks of the rate pass while the message is open: none may start a server.
   EXPECT_FALSE(WaitFor([&] { return !ServersOf(folder_).empty(); }, milliseconds(3500)));
   PostMessageA(message, WM_CLOSE, 0, 0);
-  EXPECT_EQ(manager_->WaitForExit(), 0u);
+  EXPECT_EQ(manager_->WaitForExit(seconds(30)), 0u);
   const std::vector<DWORD> left = ServersOf(folder_);
   for (DWORD id : left) EndProcessById(id);
   EXPECT_TRUE(left.empty());
