@@ -5,6 +5,7 @@
 #include <array>
 
 #include "app/MainForm.h"
+#include "app/process/ServerLauncher.h"
 #include "core/IniValues.h"
 #include "core/ManagedServer.h"
 #include "toolkit/CheckBox.h"
@@ -124,7 +125,7 @@ void ToggleRunOnStartUpEntry(const std::string& programFolder) {
   if (registry.ValueExists(kRunValueName)) {
     (void)registry.DeleteValue(kRunValueName);
   } else {
-    registry.WriteString(kRunValueName, programFolder + "\\autorun.exe");
+    registry.WriteString(kRunValueName, ServerCommandLine(programFolder, "autorun.exe"));
   }
 }
 
