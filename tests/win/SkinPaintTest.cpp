@@ -137,12 +137,6 @@ TEST(SkinPaint, AnAllKeyFrameDrawnTransparentLeavesTheDestinationUnchanged) {
     std::function<void(HDC, const RECT&)> draw;
   };
   const std::vector<Case> cases = {
-      {"BlitTransparent MaskBlt",
-       [&](HDC dc, const RECT& r) { BlitTransparent(dc, r, *key, kKeyRef, KeyMaskMethod::MaskBlt); }},
-      {"BlitTransparent inverted",
-       [&](HDC dc, const RECT& r) {
-         BlitTransparent(dc, r, *key, kKeyRef, KeyMaskMethod::InvertAndInvert);
-       }},
       {"DrawSkinFrame element", [&](HDC dc, const RECT& r) { DrawSkinFrame(dc, r, element, 2, 2); }},
       {"DrawSkinFrame tiled",
        [&](HDC dc, const RECT& r) {
