@@ -11,6 +11,7 @@
 #include "toolkit/CheckBox.h"
 #include "toolkit/Edit.h"
 #include "toolkit/IniFile.h"
+#include "toolkit/PlatformVersion.h"
 #include "toolkit/Registry.h"
 #include "toolkit/SpinEdit.h"
 #include "toolkit/TrackBar.h"
@@ -96,13 +97,8 @@ std::optional<std::string> CheckPlatform(unsigned long platformId) {
 }
 
 std::optional<std::string> CheckSystemVersion() {
-  OSVERSIONINFOA info{};
-  info.dwOSVersionInfoSize = sizeof info;
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-  const BOOL known = GetVersionExA(&info);
-#pragma GCC diagnostic pop
-  return known ? CheckPlatform(info.dwPlatformId) : std::nullopt;
+  const std::optional<DWORD> platform = PlatformId();
+  return platform ? CheckPlatform(*platform) : std::nullopt;
 }
 
 std::optional<std::string> CheckLampBitmaps(const std::string& programFolder) {
