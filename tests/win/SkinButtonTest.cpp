@@ -138,6 +138,16 @@ TEST_P(SkinnedGallery, PushButtonClicksOnlyWhenReleasedOnIt) {
   EXPECT_EQ(form->clicks, 2);
 }
 
+TEST_P(SkinnedGallery, RealPointerOverAPushButtonMakesItHotUntilItLeaves) {
+  RECT r{};
+  GetWindowRect(Handle("Button2"), &r);
+  PlacePointer((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  EXPECT_TRUE(WaitFor([&] { return Frame("Button2") == 4; }));
+  GetWindowRect(form->Handle(), &r);
+  PlacePointer(r.right + 40, r.bottom + 40);
+  EXPECT_TRUE(WaitFor([&] { return Frame("Button2") == 1; }));
+}
+
 TEST_P(SkinnedGallery, OneHotPushButtonAtATime) {
   SendMessageA(Handle("Button1"), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
   EXPECT_EQ(host.HotButton(), host.SkinnerOf(form->FindComponent("Button1")));
