@@ -30,10 +30,13 @@ TSkinControl::~TSkinControl() {
   FForm->RemoveSkinner(this);
 }
 
+bool TSkinControl::OwnerDying() const { return Owner() && Owner()->HasState(TComponentState::Destroying); }
+
 void TSkinControl::RestoreWindowProc() {
   if (!FOldWindowProc) return;
+  // A control being freed frees this skinner last, after its own parts are gone.
   TControl* hooked = FControl ? static_cast<TControl*>(FControl) : FGraphicControl;
-  if (hooked) hooked->WindowProc = FOldWindowProc;
+  if (hooked && !OwnerDying()) hooked->WindowProc = FOldWindowProc;
   FOldWindowProc = TWndMethod();
 }
 
@@ -95,7 +98,7 @@ void TSkinControl::AttachGraphic(TSkinnerHost* form, TSkinData* skinData, TCanva
 }
 
 void TSkinControl::Unskin() {
-  if (FRecolor && FControl) FControl->SetColor(FOldColor);
+  if (FRecolor && FControl && !OwnerDying()) FControl->SetColor(FOldColor);
 }
 
 void TSkinControl::SkinChanged() {
