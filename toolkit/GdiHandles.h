@@ -46,6 +46,9 @@ struct IconTraits {
 struct MenuTraits {
   static void Free(HMENU menu) { DestroyMenu(menu); }
 };
+struct HookTraits {
+  static void Free(HHOOK hook) { UnhookWindowsHookEx(hook); }
+};
 
 using UniqueBitmap = UniqueHandle<HBITMAP, GdiObjectTraits>;
 using UniqueBrush = UniqueHandle<HBRUSH, GdiObjectTraits>;
@@ -55,6 +58,7 @@ using UniqueRegion = UniqueHandle<HRGN, GdiObjectTraits>;
 using UniqueDC = UniqueHandle<HDC, DCTraits>;  // a DC made by CreateCompatibleDC/CreateDC
 using UniqueIcon = UniqueHandle<HICON, IconTraits>;
 using UniqueMenu = UniqueHandle<HMENU, MenuTraits>;
+using UniqueHook = UniqueHandle<HHOOK, HookTraits>;  // a hook from SetWindowsHookEx
 
 // A DC borrowed from a window with GetDC; released on scope exit.
 class WindowDC {
