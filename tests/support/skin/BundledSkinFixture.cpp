@@ -14,6 +14,8 @@ const std::vector<BundledSkin>& BundledSkins() {
   return skins;
 }
 
+void PrintTo(const BundledSkin& skin, std::ostream* out) { *out << '"' << skin.name << '"'; }
+
 std::string BundledSkinTestName(const ::testing::TestParamInfo<BundledSkin>& info) {
   std::string name;
   for (const char* c = info.param.name; *c; ++c) {

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,8 @@ struct BundledSkin {
   const char* name;  // as the Options menu shows it
   int index;         // its item in the store
 };
+
+void PrintTo(const BundledSkin& skin, std::ostream* out);
 
 // "MacOS", "XP (Blue)", "XP (Platinum)", "XP (Forest Green)", "Blue", "Whistler".
 const std::vector<BundledSkin>& BundledSkins();
