@@ -20,11 +20,6 @@ class TCheckBox;
 class TMemo;
 class TTimer;
 
-// About 1,100 status lines: weeks of ordinary transitions, several minutes of three servers
-// failing at the fastest rate; small enough that rewriting the file costs well under a
-// millisecond, so a second's worth of lines costs the disk one 64 KiB write at most.
-inline constexpr std::size_t kLogLimit = 64 * 1024;
-inline constexpr std::int64_t kLogWritePeriodMs = 1000;
 inline constexpr char kOldLogFileName[] = "korvale.old.log";
 
 class StatusLogView final : public LogText {

@@ -10,6 +10,11 @@
 
 namespace korvale {
 
+// The log view's limit: about 1,100 status lines, weeks of ordinary transitions or several
+// minutes of three servers failing at the fastest rate; small enough that rewriting the log
+// file costs well under a millisecond.
+inline constexpr std::size_t kLogLimit = 64 * 1024;
+
 class BoundedLog {
  public:
   explicit BoundedLog(std::size_t limit) : limit_(limit) {}

@@ -11,6 +11,9 @@
 
 namespace korvale {
 
+// A burst of status lines costs the disk one write of the bounded log a second at most.
+inline constexpr std::int64_t kLogWritePeriodMs = 1000;
+
 // The two files. Both throw the toolkit's error when the file cannot be written.
 class LogFiles {
  public:
