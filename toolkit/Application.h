@@ -66,7 +66,6 @@ class TApplication : public TComponent {
   void HandleException(TObject* sender, const std::exception& error);
   // The error dialog; while it is open, further errors are not shown.
   void ShowException(const std::exception& error);
-  bool ShowingException() const { return showingError_; }
 
   // The control under the mouse; changing it sends CM_MOUSELEAVE and CM_MOUSEENTER.
   TControl* MouseControl() const { return mouseControl_; }

@@ -90,7 +90,7 @@ TEST_F(StatusLog, TypingGoesOnPastThirtyThousandCharacters) {
   SendMessageA(memo_->Handle(), EM_SETSEL, text.size(), static_cast<LPARAM>(text.size()));
   Type('b');
   Type('c');
-  EXPECT_EQ(memo_->Text(), text + "bc");
+  EXPECT_EQ(memo_->Text().substr(text.size()), "bc");
 }
 
 // A timer handler that fails on every tick while the first error box is open.
