@@ -16,7 +16,6 @@
 #include "toolkit/CheckBox.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/Edit.h"
-#include "toolkit/Exception.h"
 #include "toolkit/Bevel.h"
 #include "toolkit/FormReader.h"
 #include "toolkit/GroupBox.h"

@@ -45,6 +45,18 @@ class FolderLogFiles final : public LogFiles {
 
 std::int64_t NowMs() { return static_cast<std::int64_t>(GetTickCount64()); }
 
+// Marks the memo's changes while it lasts as this object's own.
+class EditingScope {
+ public:
+  explicit EditingScope(bool& flag) : flag_(flag) { flag_ = true; }
+  ~EditingScope() { flag_ = false; }
+  EditingScope(const EditingScope&) = delete;
+  EditingScope& operator=(const EditingScope&) = delete;
+
+ private:
+  bool& flag_;
+};
+
 }  // namespace
 
 StatusLogView::StatusLogView(TMemo& memo, TCheckBox& logging, const std::string& folder)
@@ -73,10 +85,11 @@ void StatusLogView::AddLine(const std::string& line) {
   model_.Prepend(line);
   // The end is cut first, so the view is left scrolled to the new line at the top.
   const int kept = static_cast<int>(model_.Size()) - static_cast<int>(line.size()) - 2;
-  editing_ = true;
-  if (kept < before) memo_.ReplaceRange(kept, before, "");
-  memo_.ReplaceRange(0, 0, line + "\r\n");
-  editing_ = false;
+  {
+    const EditingScope editing(editing_);
+    if (kept < before) memo_.ReplaceRange(kept, before, "");
+    memo_.ReplaceRange(0, 0, line + "\r\n");
+  }
   LogChanged();
 }
 
@@ -90,9 +103,8 @@ void StatusLogView::ViewChanged() {
 void StatusLogView::TrimView(int viewLength) {
   const int kept = static_cast<int>(model_.Size());
   if (kept >= viewLength) return;
-  editing_ = true;
+  const EditingScope editing(editing_);
   memo_.ReplaceRange(kept, viewLength, "");
-  editing_ = false;
 }
 
 void StatusLogView::LogChanged() {

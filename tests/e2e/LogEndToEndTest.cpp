@@ -67,14 +67,16 @@ TEST_F(ManagerLog, AnUnwritableLogShowsOneErrorBoxWhileCrashingServersAreRelaunc
   const std::string log = Log();
   int lines = 0;
   for (std::size_t at = 0; (at = log.find("\r\n", at)) != std::string::npos; at += 2) ++lines;
-  int launches = 0;
   for (const char* role : kRoles) {
     EXPECT_EQ(CountOf(log, std::string(role) + " Server is Starting."), 1) << role;
-    EXPECT_GE(Launches(log, role), 10) << role << "\n" << log;
+    // Every tick that finds the server gone relaunches it; a start slowed by a loaded machine
+    // lets some ticks find it still running, so the count is only bounded from below.
+    EXPECT_GE(Launches(log, role), 5) << role << "\n" << log;
     EXPECT_GT(Launches(log, role), Launches(at20s, role)) << role << ": relaunched behind the box";
-    launches += Launches(log, role);
   }
-  EXPECT_EQ(lines, launches) << "the view holds every line, each a whole status line";
+  EXPECT_EQ(lines, CountOf(log, "]Status: ")) << "the view holds whole status lines only";
+  ASSERT_GE(log.size(), at20s.size());
+  EXPECT_EQ(log.substr(log.size() - at20s.size()), at20s) << "every earlier line is still shown";
 
   PressDialogButton(boxes[0], "OK");
   EXPECT_TRUE(WaitFor([&] { return ErrorBoxes().empty(); }));
