@@ -18,6 +18,7 @@
 
 #include "core/BoundedLog.h"
 #include "core/LogFileWriter.h"
+#include "core/StringList.h"
 
 namespace korvale {
 namespace {
@@ -52,13 +53,9 @@ std::string Slurp(const fs::path& path) {
 }
 
 std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  for (std::size_t start = 0; start < text.size();) {
-    const std::size_t end = text.find("\r\n", start);
-    lines.push_back(text.substr(start, end - start));
-    start = end + 2;
-  }
-  return lines;
+  TStringList list;
+  list.SetText(text);
+  return {list.begin(), list.end()};
 }
 
 std::string LineNumber(int i) {

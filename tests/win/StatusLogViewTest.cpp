@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/StatusLogView.h"
+#include "core/StringList.h"
 #include "tests/support/WinTestSupport.h"
 #include "toolkit/Application.h"
 #include "toolkit/CheckBox.h"
@@ -23,13 +24,9 @@ namespace korvale::testing {
 namespace {
 
 std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  for (std::size_t start = 0; start < text.size();) {
-    const std::size_t end = text.find("\r\n", start);
-    lines.push_back(text.substr(start, end - start));
-    start = end + 2;
-  }
-  return lines;
+  TStringList list;
+  list.SetText(text);
+  return {list.begin(), list.end()};
 }
 
 class StatusLog : public ::testing::Test {
