@@ -236,8 +236,8 @@ void TForm1::FormCreate(TObject*) {
 
   ReadSettings(*this, folder);
   SelectSkin(SkinIndex);
-  if (FirstArgument() == "autorun") Button1Click(this);
-
+  // The checks come before "autorun" activates: a message's modal loop would otherwise run
+  // the timers and launch servers that nothing ends when the program quits.
   for (const auto& check : {CheckServerExecutables(folder), CheckSystemVersion(),
                             CheckLampBitmaps(folder)}) {
     if (check) {
@@ -245,6 +245,7 @@ void TForm1::FormCreate(TObject*) {
       return fail();
     }
   }
+  if (FirstArgument() == "autorun") Button1Click(this);
 }
 
 void TForm1::FormCloseQuery(TObject*, bool& canClose) {

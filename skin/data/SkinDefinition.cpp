@@ -2,9 +2,9 @@
 // section into the elements and colours, loading their images from the skin's archive.
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <string>
 
+#include "core/AsciiText.h"
 #include "core/SkinRules.h"
 #include "skin/data/BitmapTransforms.h"
 #include "skin/data/SkinData.h"
@@ -17,12 +17,6 @@ namespace korvale {
 namespace {
 
 constexpr char kPersonality[] = "Personality";
-
-std::string Upper(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-  return text;
-}
 
 // Reads keys with the definition's rules: integers in three notations with their default on
 // anything else, colour strings, and image names.
@@ -127,7 +121,7 @@ void TSkinData::ParseSkinDefinition(const std::string& iniPath, TSkinReader& rea
   // 4. Title-bar buttons, in file order, then the three for maximised child windows.
   SysButtons.clear();
   for (const std::string& section : sections) {
-    const std::string name = Upper(section);
+    const std::string name = AsciiUpper(section);
     if (!name.starts_with("BUTTON") || name == "BUTTONS" || name == "BUTTON.RADIO" ||
         name == "BUTTON.CHECKBOX") {
       continue;
@@ -350,6 +344,37 @@ void TSkinData::ParseSkinDefinition(const std::string& iniPath, TSkinReader& rea
   frames(UpDownVert, 8);
   frames(HorzScrollThumb, keys.Integer("HorzScrollThumb", "FrameCount", 3));
   frames(VertScrollThumb, keys.Integer("VertScrollThumb", "FrameCount", 3));
+
+  // A skin's frame counts and margins are brought into range once, here, so that no
+  // painter divides by zero or cuts outside an image. The title keeps its values: its
+  // margins hold text offsets.
+  const auto sane = [](TDataSkinObject* element) {
+    if (!element) return;
+    element->FrameCount = SaneFrameCount(element->FrameCount);
+    const FrameMargins margins = SaneMargins(
+        {element->LeftWidth, element->TopHeight, element->RightWidth, element->BottomHeight},
+        element->Image->Width(), element->Image->Height());
+    element->LeftWidth = margins.left;
+    element->TopHeight = margins.top;
+    element->RightWidth = margins.right;
+    element->BottomHeight = margins.bottom;
+  };
+  for (TDataSkinObject* element :
+       {static_cast<TDataSkinObject*>(Buttons.get()), static_cast<TDataSkinObject*>(BorderLeft.get()),
+        static_cast<TDataSkinObject*>(BorderRight.get()), static_cast<TDataSkinObject*>(BorderTop.get()),
+        static_cast<TDataSkinObject*>(BorderBottom.get()), static_cast<TDataSkinObject*>(Tabs.get()),
+        static_cast<TDataSkinObject*>(Progress.get()), static_cast<TDataSkinObject*>(UpDownHorz.get()),
+        static_cast<TDataSkinObject*>(UpDownVert.get()), static_cast<TDataSkinObject*>(ComboButton.get()),
+        SunkEdge.get(), ExtraImages.get(), GroupBoxEdge.get(), Toolbars.get(), StatusBarEdges.get(),
+        Headerbar.get(), MenuBar.get(), MenuItem.get(), MenuBackground.get(), Scrollbar.get(),
+        HorzScroll.get(), VertScroll.get(), HorzScrollThumb.get(), VertScrollThumb.get(),
+        TrackbarThumbHorz.get(), TrackbarThumbVert.get(), TrackbarThumbLeft.get(),
+        TrackbarThumbRight.get(), TrackbarThumbUp.get(), TrackbarThumbDown.get()}) {
+    sane(element);
+  }
+  for (const auto& button : SysButtons) sane(button.get());
+  Buttons->RadioButtonFrame = SaneFrameCount(Buttons->RadioButtonFrame);
+  Buttons->CheckButtonFrame = SaneFrameCount(Buttons->CheckButtonFrame);
 
   // 11. The face brush. A system colour reference is resolved first, since a brush takes
   // only RGB values.
