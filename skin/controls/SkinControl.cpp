@@ -30,13 +30,11 @@ TSkinControl::~TSkinControl() {
   FForm->RemoveSkinner(this);
 }
 
-bool TSkinControl::OwnerDying() const { return Owner() && Owner()->HasState(TComponentState::Destroying); }
-
 void TSkinControl::RestoreWindowProc() {
   if (!FOldWindowProc) return;
-  // A control being freed frees this skinner last, after its own parts are gone.
+  // A control frees its components first thing, so it is still whole here.
   TControl* hooked = FControl ? static_cast<TControl*>(FControl) : FGraphicControl;
-  if (hooked && !OwnerDying()) hooked->WindowProc = FOldWindowProc;
+  if (hooked) hooked->WindowProc = FOldWindowProc;
   FOldWindowProc = TWndMethod();
 }
 
@@ -98,7 +96,7 @@ void TSkinControl::AttachGraphic(TSkinnerHost* form, TSkinData* skinData, TCanva
 }
 
 void TSkinControl::Unskin() {
-  if (FRecolor && FControl && !OwnerDying()) FControl->SetColor(FOldColor);
+  if (FRecolor && FControl) FControl->SetColor(FOldColor);
 }
 
 void TSkinControl::SkinChanged() {

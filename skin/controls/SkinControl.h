@@ -75,8 +75,6 @@ class TSkinControl : public TControlSkinnerBase {
   void FillFace(HDC dc, const RECT& rect);
   // Window-less controls: the hooked control's WindowProc goes back to what it was.
   void RestoreWindowProc();
-  // The owning control is being freed: nothing of it may be touched any more.
-  bool OwnerDying() const;
   void RefreshLook();
 
   std::uint8_t FMouseState = 0;
