@@ -35,22 +35,25 @@ GuiObjectCounts CountGuiObjects() {
       if (GetObjectType(reinterpret_cast<HGDIOBJ>(i))) ++counts.gdi;
     }
   }
-  // The USER table is shared by the whole desktop: only windows of this process count
-  // (the shell makes tooltip windows of its own for tray icons, for example).
-  if (counts.user == 0) {
-    const DWORD self = GetCurrentProcessId();
-    for (ULONG_PTR i = 0x20; i < 0x10000; i += 2) {
-      const auto window = reinterpret_cast<HWND>(i);
-      DWORD owner = 0;
-      if (IsWindow(window)) {
-        GetWindowThreadProcessId(window, &owner);
-        if (owner == self) ++counts.user;
-      } else if (IsMenu(reinterpret_cast<HMENU>(i))) {
-        ++counts.user;
-      }
+  if (counts.user == 0) counts.user = CountUserObjects(GetCurrentProcessId());
+  return counts;
+}
+
+DWORD CountUserObjects(DWORD processId) {
+  // The USER table is shared by the whole desktop: only windows of the process count (the
+  // shell makes tooltip windows of its own for tray icons, for example).
+  DWORD count = 0;
+  for (ULONG_PTR i = 0x20; i < 0x10000; i += 2) {
+    const auto window = reinterpret_cast<HWND>(i);
+    DWORD owner = 0;
+    if (IsWindow(window)) {
+      GetWindowThreadProcessId(window, &owner);
+      if (owner == processId) ++count;
+    } else if (IsMenu(reinterpret_cast<HMENU>(i))) {
+      ++count;
     }
   }
-  return counts;
+  return count;
 }
 
 void PumpFor(std::chrono::milliseconds duration) {

@@ -19,6 +19,9 @@ struct GuiObjectCounts {
   bool operator==(const GuiObjectCounts&) const = default;
 };
 GuiObjectCounts CountGuiObjects();
+// The USER objects of a process by a walk of the desktop's table: its windows, and every
+// menu, since a menu handle does not tell its process.
+DWORD CountUserObjects(DWORD processId);
 
 // Pumps this thread's messages until the condition holds or the time runs out; returns
 // whether it held.
