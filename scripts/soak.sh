@@ -15,4 +15,9 @@ harness_enter_netns "$0" "$@"
 trap harness_stop EXIT
 harness_start_display
 harness_prepare_prefix "$repo/build/wineprefix"
-wine build/win/bin/korvale_soak.exe "${MINUTES:-10}" | tee build/soak.log
+# Into a file rather than a pipe: the stand-ins inherit the output, and one still running
+# at the end would hold a pipe open.
+status=0
+wine build/win/bin/korvale_soak.exe "${MINUTES:-10}" >build/soak.log 2>&1 || status=$?
+cat build/soak.log
+exit "$status"
