@@ -111,7 +111,9 @@ void PrintHandleTypes(const char* when, HANDLE process) {
   std::map<std::string, int> types;
   CountHandles(process, &types);
   std::printf("soak: the manager's handles %s:", when);
-  for (const auto& [type, count] : types) std::printf(" %s %d", type.c_str(), count);
+  for (const auto& [type, count] : types) {
+    std::printf(" %s %d", type.empty() ? "(unnamed)" : type.c_str(), count);
+  }
   std::printf("\n");
   std::fflush(stdout);
 }
