@@ -55,8 +55,7 @@ TSkinManage::TSkinManage() : FTimer(std::make_unique<TTimer>(nullptr)) {
 
 TSkinManage::~TSkinManage() {
   FTimer.reset();
-  if (FHook) UnhookWindowsHookEx(FHook);
-  FHook = nullptr;
+  FHook.reset();
 }
 
 void TSkinManage::RegisterSkinData(TSkinData* skinData) { FSkinDatas.push_back(skinData); }
@@ -70,13 +69,14 @@ void TSkinManage::UnregisterSkinData(TSkinData* skinData) {
 
 void TSkinManage::InstallHook() {
   WinVersion = GetVersion();
-  // A second main-form component installs a second hook; only the newest handle is kept.
-  FHook = SetWindowsHookExA(WH_CBT, &TSkinManage::HookProc, nullptr, GetCurrentThreadId());
+  // A second main-form component installs the hook anew; the earlier one comes off, so
+  // no window is skinned twice and no hook outlives the manager.
+  FHook.reset(SetWindowsHookExA(WH_CBT, &TSkinManage::HookProc, nullptr, GetCurrentThreadId()));
 }
 
 LRESULT CALLBACK TSkinManage::HookProc(int code, WPARAM wParam, LPARAM lParam) {
   TSkinManage* manager = SkinManager();
-  const HHOOK hook = manager ? manager->FHook : nullptr;
+  const HHOOK hook = manager ? manager->FHook.get() : nullptr;
   if (code >= 0 && manager && code == HCBT_ACTIVATE) {
     if (manager->FActivations == 0) manager->FActivations = 1;
     GuardCallback([&] { (void)manager->SkinWindow(reinterpret_cast<HWND>(wParam)); });

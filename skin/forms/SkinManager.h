@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "skin/data/SkinManagerLink.h"
+#include "toolkit/GdiHandles.h"
 
 namespace korvale {
 
@@ -46,7 +47,7 @@ class TSkinManage final : public TSkinManagerLink {
   bool IsActive() const { return FActive; }
   int Activations() const { return FActivations; }
   int PendingAction() const { return FPendingAction; }
-  HHOOK Hook() const { return FHook; }
+  HHOOK Hook() const { return FHook.get(); }
   TTimer& Timer() const { return *FTimer; }
 
  private:
@@ -56,7 +57,7 @@ class TSkinManage final : public TSkinManagerLink {
   void PurgeClosedForms() {}
 
   std::unique_ptr<TTimer> FTimer;
-  HHOOK FHook = nullptr;
+  UniqueHook FHook;
   std::vector<TSkinData*> FSkinDatas;
   bool FActive = false;
   bool FSkinAll = false;

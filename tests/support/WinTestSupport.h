@@ -9,19 +9,9 @@
 #include <string>
 #include <vector>
 
-namespace korvale::testing {
+#include "tests/support/GuiObjectCounts.h"
 
-// GDI and USER objects the process holds now; compare before and after to prove no leak.
-// Under Wine the handle tables are walked, since GetGuiResources answers 0 there.
-struct GuiObjectCounts {
-  DWORD gdi = 0;
-  DWORD user = 0;
-  bool operator==(const GuiObjectCounts&) const = default;
-};
-GuiObjectCounts CountGuiObjects();
-// The USER objects of a process by a walk of the desktop's table: its windows, and every
-// menu, since a menu handle does not tell its process.
-DWORD CountUserObjects(DWORD processId);
+namespace korvale::testing {
 
 // Pumps this thread's messages until the condition holds or the time runs out; returns
 // whether it held.
@@ -34,6 +24,10 @@ void PumpFor(std::chrono::milliseconds duration);
 // from earlier moves (another test's, too) would otherwise move it again.
 void PlacePointer(int x, int y);
 
+// The first visible top-level window of this thread with the given class ("#32768" for a
+// menu, "#32770" for a dialog), or null.
+HWND FindThreadWindow(const std::string& className);
+
 // A 32-bit top-down pixel buffer, 0x00RRGGBB per pixel.
 struct PixelBuffer {
   int width = 0;
@@ -41,6 +35,9 @@ struct PixelBuffer {
   std::vector<std::uint32_t> pixels;
   std::uint32_t At(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
 };
+
+// The pixels of a rectangle of any DC, read through a 32-bit DIB.
+PixelBuffer CaptureRect(HDC source, int x, int y, int width, int height);
 
 // What the window shows: its client area with client = true, else the whole window.
 PixelBuffer CaptureWindow(HWND window, bool client = true);
