@@ -11,7 +11,10 @@
 #include "skin/controls/SkinBox.h"
 #include "skin/controls/SkinButton.h"
 #include "skin/controls/SkinCheckBox.h"
+#include "skin/controls/SkinEdit.h"
 #include "skin/controls/SkinSpeedButton.h"
+#include "skin/controls/SkinTab.h"
+#include "skin/controls/SkinTrackBar.h"
 #include "skin/data/SkinData.h"
 #include "toolkit/BitBtn.h"
 #include "toolkit/CheckBox.h"
@@ -137,10 +140,12 @@ const std::array<DispatchRow, 32> kRows{{
     {[](const Candidate& c) { return c.Named({"TTABBEDNOTEBOOK"}) && c.Has(xcTab) && c.tabs; }, kNoSkinnerYet},
     {[](const Candidate& c) { return c.Named({"TMVCPANEL"}); },
      [](TControlDispatch& d, const Candidate& c) { d.SkinComponents(c.ctl); }},
-    {[](const Candidate& c) { return c.Is<TPageControl>() && c.Has(xcTab) && c.tabs; }, kNoSkinnerYet},
+    {[](const Candidate& c) { return c.Is<TPageControl>() && c.Has(xcTab) && c.tabs; },
+     [](TControlDispatch& d, const Candidate& c) { Attach<TSkinTab>(d, c.ctl, false); }},
     {[](const Candidate& c) { return c.Is<TCustomCheckBox>() && c.Has(xcCheckBox); },
      [](TControlDispatch& d, const Candidate& c) { Attach<TSkinCheckBox>(d, c.ctl, false); }},
-    {[](const Candidate& c) { return c.Named({"TTRACKBAR"}) && c.Has(xcButton); }, kNoSkinnerYet},
+    {[](const Candidate& c) { return c.Named({"TTRACKBAR"}) && c.Has(xcButton); },
+     [](TControlDispatch& d, const Candidate& c) { Attach<TSkinTrackBar>(d, c.ctl, false); }},
     {[](const Candidate& c) { return c.Named({"TUPDOWN"}) && c.Has(xcButton); }, kNoSkinnerYet},
     {[](const Candidate& c) { return c.Is<TCustomRadioGroup>() && c.Has(xcRadioButton); },
      [](TControlDispatch& d, const Candidate& c) { GroupOf<TSkinRadioButton>(d, c.ctl, true); }},
@@ -187,7 +192,8 @@ const std::array<DispatchRow, 32> kRows{{
     {[](const Candidate& c) { return c.Has(xcScrollbar) && HasScrollBars(c); }, kNoSkinnerYet},
     {[](const Candidate& c) { return c.Is<TButton>() && c.Has(xcButton); },
      [](TControlDispatch& d, const Candidate& c) { Attach<TSkinButton>(d, c.ctl, false); }},
-    {[](const Candidate& c) { return c.Is<TCustomEdit>() && c.Has(xcEdit); }, kNoSkinnerYet},
+    {[](const Candidate& c) { return c.Is<TCustomEdit>() && c.Has(xcEdit); },
+     [](TControlDispatch& d, const Candidate& c) { Attach<TSkinEdit>(d, c.ctl, false); }},
     {[](const Candidate& c) { return c.Is<TCustomFrame>(); },
      [](TControlDispatch& d, const Candidate& c) { d.SkinComponents(c.ctl); }},
     {[](const Candidate& c) { return c.Is<TForm>(); },
