@@ -1,0 +1,257 @@
+// The main window's fields under each of the six bundled skins: the spin edit's up-down
+// halves, the edits' border, the page control's tabs and border ring and the track bar's
+// thumb, hot and pressed by the real pointer, the native look back when the skin goes off,
+// and no objects left behind by skinning.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+#include "app/MainForm.h"
+#include "core/FieldGeometry.h"
+#include "core/SoftBlit.h"
+#include "skin/controls/SkinEdit.h"
+#include "skin/controls/SkinTab.h"
+#include "skin/controls/SkinUpDown.h"
+#include "skin/data/SkinData.h"
+#include "tests/support/GuiObjectCounts.h"
+#include "tests/support/PointerInput.h"
+#include "tests/support/ProgramFolder.h"
+#include "tests/support/WinTestSupport.h"
+#include "tests/support/skin/SkinActionWait.h"
+#include "toolkit/Application.h"
+#include "toolkit/Edit.h"
+#include "toolkit/PageControl.h"
+#include "toolkit/SpinEdit.h"
+#include "toolkit/TrackBar.h"
+
+namespace korvale::testing {
+namespace {
+
+std::uint32_t Rgb(TColor colour) {
+  const COLORREF c = ColorToRGB(colour);
+  return static_cast<std::uint32_t>(GetRValue(c) << 16 | GetGValue(c) << 8 | GetBValue(c));
+}
+
+// How many pixels of `rect` in the capture equal the picture, magenta of the picture skipped.
+int Agreeing(const PixelBuffer& shot, const PixelImage& picture, PixelRect rect) {
+  int score = 0;
+  for (int y = rect.top; y < rect.bottom; ++y)
+    for (int x = rect.left; x < rect.right; ++x) {
+      const std::uint32_t want = picture.At(x, y) & 0xFFFFFF;
+      score += want != kTransparentKey && (shot.At(x, y) & 0xFFFFFF) == want;
+    }
+  return score;
+}
+
+// Of the candidate frames, the one whose picture agrees with most pixels; 0 on a tie.
+template <typename Compose>
+int BestFrame(const PixelBuffer& shot, PixelRect rect, int first, int last, Compose compose) {
+  int best = 0, bestScore = -1;
+  for (int frame = first; frame <= last; ++frame) {
+    const int score = Agreeing(shot, compose(frame), rect);
+    if (score == bestScore) best = 0;
+    if (score > bestScore) bestScore = score, best = frame;
+  }
+  return best;
+}
+
+void PressLeft(bool down) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+  SendInput(1, &input, sizeof input);
+}
+
+class SkinnedMainWindow : public ::testing::TestWithParam<int> {
+ protected:
+  void Open(int skin) {
+    folder_.WriteSettings({19701, 19702, 19703}, "Skin=" + std::to_string(skin) + "\r\n");
+    folder_.AddServers();
+    folder_.AddLamps();
+    form_.reset(TForm::Create<TForm1>(static_cast<TComponent*>(nullptr), folder_.Path()));
+    ASSERT_FALSE(form_->StartUpFailed());
+    Application().SetMainForm(form_.get());
+    form_->Show();
+    ASSERT_TRUE(WaitForSkinAction());
+    PaintAll();
+  }
+  void TearDown() override {
+    if (!form_) return;
+    Application().SetMainForm(nullptr);
+    form_->Close();
+    form_.reset();
+  }
+  void PaintAll() {
+    RedrawWindow(form_->Handle(), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    PumpFor(std::chrono::milliseconds(20));
+  }
+  void SetSkinned(bool on) {
+    form_->SkinData1->SetActive(on);
+    ASSERT_TRUE(WaitForSkinAction());
+    PaintAll();
+  }
+  TSkinData& Skin() { return *form_->SkinData1; }
+  template <typename S>
+  static S* SkinnerOf(TComponent* control) {
+    for (TComponent* c : control->Components())
+      if (auto* s = dynamic_cast<S*>(c)) return s;
+    return nullptr;
+  }
+  HWND UpDownWindow() { return form_->loginserverport->ButtonHandle(); }
+
+  // The frame the up-down's first (upper) half shows, of frames 1 to 4.
+  int UpperHalfFrame() {
+    HWND window = UpDownWindow();
+    const PixelBuffer shot = CaptureWindow(window);
+    const TDataSkinBorder& e = *Skin().UpDownVert;
+    const PixelImage strip = e.Image->ToImage(), glyphs = e.Image2->ToImage();
+    const PixelRect half = SplitUpDown(shot.width - 2, shot.height - 2, false).first.Moved(1, 1);
+    return BestFrame(shot, half, 1, 4, [&](int frame) {
+      PixelImage picture;
+      picture.Resize(shot.width, shot.height, Rgb(Skin().ColorButtonFace));
+      StretchCopy(picture, half, strip, FrameInStrip(strip.width, strip.height, 8, frame, StripLayout::SideBySide), true);
+      const PixelRect g = FrameInStrip(glyphs.width, glyphs.height, 8, frame, StripLayout::SideBySide);
+      const int x = half.left + (half.Width() - g.Width()) / 2, y = half.top + (half.Height() - g.Height()) / 2;
+      StretchCopy(picture, {x, y, x + g.Width(), y + g.Height()}, glyphs, g, true);
+      return picture;
+    });
+  }
+
+  ProgramFolder folder_;
+  std::unique_ptr<TForm1> form_;
+};
+
+TEST_P(SkinnedMainWindow, SpinEditHalvesFollowThePointerAndStillStep) {
+  Open(GetParam());
+  TSpinEdit* spin = form_->loginserverport;
+  auto* edit = SkinnerOf<TSkinEdit>(spin);
+  ASSERT_NE(edit, nullptr);
+  ASSERT_TRUE(WaitFor([&] { return edit->UpDown() != nullptr; })) << "found when the edit first paints";
+  HWND updown = UpDownWindow();
+  RECT client{};
+  GetClientRect(updown, &client);
+  MovePointer(form_->Handle(), {2, 2});
+  EXPECT_TRUE(WaitForSettled([&] { return UpperHalfFrame() == 1; }));
+  // Points are relative to the window; the up-down's client starts at its window's corner.
+  const POINT upper{client.right / 2, client.bottom / 4};
+  MovePointer(updown, upper);
+  EXPECT_TRUE(WaitForSettled([&] { return UpperHalfFrame() == 4; })) << "hot";
+  const int value = spin->Value();
+  PressLeft(true);
+  EXPECT_TRUE(WaitFor([&] { return UpperHalfFrame() == 2; })) << "pressed";
+  PressLeft(false);
+  EXPECT_TRUE(WaitFor([&] { return spin->Value() == value + spin->Increment(); })) << "the value steps";
+  EXPECT_TRUE(WaitForSettled([&] { return UpperHalfFrame() == 4; }));
+  SendMessageA(spin->Handle(), WM_KEYDOWN, VK_DOWN, 0);
+  EXPECT_EQ(spin->Value(), value);
+}
+
+TEST_P(SkinnedMainWindow, EditsWearTheSkinBorder) {
+  Open(GetParam());
+  for (TWinControl* edit : {static_cast<TWinControl*>(form_->loginserveraddress),
+                            static_cast<TWinControl*>(form_->loginserverport)}) {
+    const PixelBuffer shot = CaptureWindow(edit->Handle(), false);
+    EXPECT_EQ(shot.At(0, 0) & 0xFFFFFF, Rgb(Skin().ColorButtonShadow)) << edit->Name();
+    EXPECT_EQ(shot.At(shot.width - 1, shot.height / 2) & 0xFFFFFF, Rgb(Skin().ColorButtonShadow)) << edit->Name();
+    EXPECT_EQ(shot.At(1, shot.height - 2) & 0xFFFFFF, 0xFFFFFFu) << edit->Name();
+  }
+}
+
+TEST_P(SkinnedMainWindow, PageControlDrawsItsTabsAndBorderRingFromTheTabsElement) {
+  Open(GetParam());
+  HWND tabs = form_->PageControl1->Handle();
+  ASSERT_NE(SkinnerOf<TSkinTab>(form_->PageControl1), nullptr);
+  const TDataSkinBorder& e = *Skin().Tabs;
+  const PixelImage strip = e.Image->ToImage();
+  const PixelBuffer shot = CaptureWindow(tabs);
+  const FrameMargins margins{e.LeftWidth, e.TopHeight, e.RightWidth, e.BottomHeight};
+  const int selected = static_cast<int>(SendMessageA(tabs, TCM_GETCURFOCUS, 0, 0));
+  RECT display{0, 0, shot.width, shot.height};
+  SendMessageA(tabs, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
+  const int stripBottom = display.top - 3;
+  for (int i = 0; i < 2; ++i) {
+    RECT r{};
+    ASSERT_TRUE(SendMessageA(tabs, TCM_GETITEMRECT, i, reinterpret_cast<LPARAM>(&r)));
+    const PixelRect tab = PixelRect{r.left, r.top, r.right, r.bottom}.Moved(0, 1);
+    const PixelRect shown{tab.left, tab.top, tab.right, std::min(tab.bottom, stripBottom)};
+    const int frame = BestFrame(shot, shown, 1, 2, [&](int f) {
+      PixelImage picture;
+      picture.Resize(shot.width, shot.height, kTransparentKey);
+      CopyImage(picture, tab.left, tab.top,
+                ComposeFrame(tab.Width(), tab.Height(), strip, e.FrameCount, f, StripLayout::SideBySide, margins,
+                             e.Tile != 0));
+      return picture;
+    });
+    EXPECT_EQ(frame, i == selected ? 2 : 1) << "tab " << i;
+  }
+  // The ring: the border image's top-left corner at the display area's, grown by 4 (the
+  // rows the pages do not cover).
+  const PixelImage border = e.Image2->ToImage();
+  int differing = 0;
+  for (int y = 0; y < 3; ++y)
+    for (int x = 0; x < 4; ++x) {
+      const std::uint32_t want = border.At(x, y) & 0xFFFFFF;
+      differing += (shot.At(display.left - 4 + x, display.top - 3 + y) & 0xFFFFFF) != want;
+    }
+  EXPECT_EQ(differing, 0);
+}
+
+TEST_P(SkinnedMainWindow, TrackBarThumbIsFrameTwoOfItsElement) {
+  Open(GetParam());
+  HWND bar = form_->rateslider->Handle();
+  const TDataSkinObject* e = Skin().TrackbarThumbHorz.get();
+  ASSERT_TRUE(e && e->Image && !e->Image->Empty());
+  RECT r{};
+  SendMessageA(bar, TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&r));
+  const PixelRect thumb{r.left, r.top, r.right, r.bottom};
+  const PixelBuffer shot = CaptureWindow(bar);
+  const PixelImage strip = e->Image->ToImage();
+  PixelImage picture;
+  picture.Resize(shot.width, shot.height, kTransparentKey);
+  StretchCopy(picture, thumb, strip, FrameInStrip(strip.width, strip.height, 5, 2, StripLayout::SideBySide), true);
+  int drawn = 0;
+  for (int y = thumb.top; y < thumb.bottom; ++y)
+    for (int x = thumb.left; x < thumb.right; ++x) drawn += (picture.At(x, y) & 0xFFFFFF) != kTransparentKey;
+  EXPECT_GT(drawn, thumb.Width() * thumb.Height() / 2);
+  EXPECT_GE(Agreeing(shot, picture, thumb) * 100, drawn * 95);
+}
+
+TEST_P(SkinnedMainWindow, SkinOffBringsTheNativeLookBack) {
+  Open(GetParam());
+  const HWND windows[] = {form_->loginserveraddress->Handle(), form_->loginserverport->Handle(), UpDownWindow(),
+                          form_->PageControl1->Handle(), form_->rateslider->Handle()};
+  SetSkinned(false);
+  MovePointer(form_->Handle(), {2, 2});
+  std::vector<PixelBuffer> native;
+  for (HWND w : windows) native.push_back(CaptureWindow(w, false));
+  SetSkinned(true);
+  EXPECT_NE(CaptureWindow(windows[0], false).pixels, native[0].pixels) << "skinned again";
+  SetSkinned(false);
+  for (size_t i = 0; i < std::size(windows); ++i)
+    EXPECT_EQ(CaptureWindow(windows[i], false).pixels, native[i].pixels) << "window " << i;
+}
+
+INSTANTIATE_TEST_SUITE_P(Bundled, SkinnedMainWindow, ::testing::Range(0, 6));
+
+class SkinnedMainWindowRounds : public SkinnedMainWindow {};
+
+TEST_F(SkinnedMainWindowRounds, CreateSkinAndDestroyLeaveNoObjects) {
+  Open(1);
+  TearDown();
+  const GuiObjectCounts before = CountGuiObjects();
+  for (int round = 0; round < 25; ++round) {
+    Open(round % 6);
+    TearDown();
+  }
+  PumpFor(std::chrono::milliseconds(20));
+  EXPECT_EQ(CountGuiObjects(), before);
+}
+
+}  // namespace
+}  // namespace korvale::testing
