@@ -1,5 +1,7 @@
 #include "app/MainFormServices.h"
 
+#include <array>
+
 #include "app/MainForm.h"
 #include "toolkit/Button.h"
 #include "toolkit/CheckBox.h"
@@ -11,94 +13,62 @@
 
 namespace korvale {
 
-TClientSocket& MainFormServices::Socket(ServerId server) {
-  switch (server) {
-    case ServerId::Login: return *form_.loginserversocket;
-    case ServerId::Char: return *form_.charserversocket;
-    case ServerId::Map: break;
-  }
-  return *form_.mapserversocket;
-}
+namespace {
 
-TTimer& MainFormServices::Timer(ServerId server) {
-  switch (server) {
-    case ServerId::Login: return *form_.loginservertimer;
-    case ServerId::Char: return *form_.charservertimer;
-    case ServerId::Map: break;
-  }
-  return *form_.mapservertimer;
-}
+// Each server's controls on the main window, in server order.
+struct ServerControls {
+  TClientSocket* TForm1::*socket;
+  TTimer* TForm1::*timer;
+  TImage* TForm1::*lamp;
+  TLabel* TForm1::*status;
+  TCheckBox* TForm1::*check;
+  TEdit* TForm1::*address;
+  TSpinEdit* TForm1::*port;
+};
 
-TImage& MainFormServices::LampImage(ServerId server) {
-  switch (server) {
-    case ServerId::Login: return *form_.loginserverbitmap;
-    case ServerId::Char: return *form_.charserverbitmap;
-    case ServerId::Map: break;
-  }
-  return *form_.mapserverbitmap;
-}
+constexpr std::array<ServerControls, 3> kServerControls = {{
+    {&TForm1::loginserversocket, &TForm1::loginservertimer, &TForm1::loginserverbitmap,
+     &TForm1::loginserverstatus, &TForm1::loginservercheck, &TForm1::loginserveraddress,
+     &TForm1::loginserverport},
+    {&TForm1::charserversocket, &TForm1::charservertimer, &TForm1::charserverbitmap,
+     &TForm1::charserverstatus, &TForm1::charservercheck, &TForm1::charserveraddress,
+     &TForm1::charserverport},
+    {&TForm1::mapserversocket, &TForm1::mapservertimer, &TForm1::mapserverbitmap,
+     &TForm1::mapserverstatus, &TForm1::mapservercheck, &TForm1::mapserveraddress,
+     &TForm1::mapserverport},
+}};
 
-TLabel& MainFormServices::StatusLabel(ServerId server) {
-  switch (server) {
-    case ServerId::Login: return *form_.loginserverstatus;
-    case ServerId::Char: return *form_.charserverstatus;
-    case ServerId::Map: break;
-  }
-  return *form_.mapserverstatus;
-}
+const ServerControls& Controls(ServerId server) { return kServerControls[Index(server)]; }
 
-TCheckBox& MainFormServices::Check(ServerId server) {
-  switch (server) {
-    case ServerId::Login: return *form_.loginservercheck;
-    case ServerId::Char: return *form_.charservercheck;
-    case ServerId::Map: break;
-  }
-  return *form_.mapservercheck;
-}
-
-TEdit& MainFormServices::Address(ServerId server) {
-  switch (server) {
-    case ServerId::Login: return *form_.loginserveraddress;
-    case ServerId::Char: return *form_.charserveraddress;
-    case ServerId::Map: break;
-  }
-  return *form_.mapserveraddress;
-}
-
-TSpinEdit& MainFormServices::Port(ServerId server) {
-  switch (server) {
-    case ServerId::Login: return *form_.loginserverport;
-    case ServerId::Char: return *form_.charserverport;
-    case ServerId::Map: break;
-  }
-  return *form_.mapserverport;
-}
+}  // namespace
 
 void MainFormServices::StartProbe(ServerId server, const std::string& address, int port) {
-  TClientSocket& socket = Socket(server);
+  TClientSocket& socket = *(form_.*Controls(server).socket);
   socket.SetAddress(address);
   socket.SetPort(port);
   socket.SetActive(true);
 }
 
-void MainFormServices::CloseProbe(ServerId server) { Socket(server).SetActive(false); }
+void MainFormServices::CloseProbe(ServerId server) {
+  (form_.*Controls(server).socket)->SetActive(false);
+}
 
 void MainFormServices::SetTimerEnabled(ServerId server, bool enabled) {
-  Timer(server).SetEnabled(enabled);
+  (form_.*Controls(server).timer)->SetEnabled(enabled);
 }
 
 void MainFormServices::SetTimerInterval(ServerId server, int milliseconds) {
-  Timer(server).SetInterval(static_cast<unsigned>(milliseconds));
+  (form_.*Controls(server).timer)->SetInterval(static_cast<unsigned>(milliseconds));
 }
 
 void MainFormServices::ShowLamp(ServerId server, const std::string& bitmapPath) {
   // A lamp file that has become unreadable since the start-up check leaves the lamp as it
   // was: the label and the log still tell the state.
-  (void)LampImage(server).LoadFromFile(bitmapPath);
+  (void)(form_.*Controls(server).lamp)->LoadFromFile(bitmapPath);
 }
 
 void MainFormServices::SetStatusLabel(ServerId server, std::string_view text) {
-  StatusLabel(server).SetCaption(std::string(text));
+  (form_.*Controls(server).status)->SetCaption(std::string(text));
 }
 
 void MainFormServices::SetRateLabel(const std::string& text) { form_.rate->SetCaption(text); }
@@ -113,10 +83,14 @@ void MainFormServices::SetActivationCaption(std::string_view caption) {
   form_.Button1->SetCaption(std::string(caption));
 }
 
-bool MainFormServices::IsServerChecked(ServerId server) { return Check(server).Checked(); }
+bool MainFormServices::IsServerChecked(ServerId server) {
+  return (form_.*Controls(server).check)->Checked();
+}
 
-std::string MainFormServices::AddressText(ServerId server) { return Address(server).Text(); }
+std::string MainFormServices::AddressText(ServerId server) {
+  return (form_.*Controls(server).address)->Text();
+}
 
-int MainFormServices::PortValue(ServerId server) { return Port(server).Value(); }
+int MainFormServices::PortValue(ServerId server) { return (form_.*Controls(server).port)->Value(); }
 
 }  // namespace korvale

@@ -10,13 +10,6 @@
 namespace korvale {
 
 class TForm1;
-class TClientSocket;
-class TTimer;
-class TImage;
-class TLabel;
-class TCheckBox;
-class TEdit;
-class TSpinEdit;
 
 class MainFormServices final : public ProbeSockets,
                                public ServerTimers,
@@ -46,14 +39,6 @@ class MainFormServices final : public ProbeSockets,
   int PortValue(ServerId server) override;
 
  private:
-  TClientSocket& Socket(ServerId server);
-  TTimer& Timer(ServerId server);
-  TImage& LampImage(ServerId server);
-  TLabel& StatusLabel(ServerId server);
-  TCheckBox& Check(ServerId server);
-  TEdit& Address(ServerId server);
-  TSpinEdit& Port(ServerId server);
-
   TForm1& form_;
 };
 

@@ -4,6 +4,8 @@
 #include <array>
 #include <bit>
 
+#include "core/LittleEndian.h"
+
 namespace korvale {
 namespace {
 
@@ -16,14 +18,7 @@ constexpr std::uint32_t kBiRle8 = 1;
 constexpr std::uint32_t kBiRle4 = 2;
 constexpr std::uint32_t kBiBitfields = 3;
 
-std::uint16_t U16(const std::uint8_t* p) { return static_cast<std::uint16_t>(p[0] | (p[1] << 8)); }
-
-std::uint32_t U32(const std::uint8_t* p) {
-  return static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
-         (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
-}
-
-std::int32_t I32(const std::uint8_t* p) { return static_cast<std::int32_t>(U32(p)); }
+std::int32_t I32(const std::uint8_t* p) { return static_cast<std::int32_t>(ReadLe32(p)); }
 
 std::uint32_t Rgb(std::uint32_t r, std::uint32_t g, std::uint32_t b) {
   return (r << 16) | (g << 8) | b;
@@ -90,7 +85,7 @@ std::string ParseHeader(const std::uint8_t* data, std::size_t size, Header& h) {
     return "a file of " + Num(size) + " bytes is too short for the BMP headers";
   }
   if (data[0] != 'B' || data[1] != 'M') return "not a BMP file (no \"BM\" signature)";
-  h.headerSize = U32(data + kFileHeaderSize);
+  h.headerSize = ReadLe32(data + kFileHeaderSize);
   const std::uint32_t hs = h.headerSize;
   if (hs != kCoreHeaderSize && hs != kInfoHeaderSize && hs != 52 && hs != 56 && hs != 108 &&
       hs != 124) {
@@ -104,9 +99,9 @@ std::string ParseHeader(const std::uint8_t* data, std::size_t size, Header& h) {
   std::size_t afterHeader = kFileHeaderSize + hs;
 
   if (hs == kCoreHeaderSize) {
-    h.width = U16(p + 4);
-    h.height = U16(p + 6);
-    h.bitCount = U16(p + 10);
+    h.width = ReadLe16(p + 4);
+    h.height = ReadLe16(p + 6);
+    h.bitCount = ReadLe16(p + 10);
     h.paletteEntrySize = 3;
     if (h.bitCount != 1 && h.bitCount != 4 && h.bitCount != 8 && h.bitCount != 24) {
       return "unsupported bit count " + Num(h.bitCount) + " in a core header";
@@ -114,9 +109,9 @@ std::string ParseHeader(const std::uint8_t* data, std::size_t size, Header& h) {
   } else {
     h.width = I32(p + 4);
     const std::int32_t height = I32(p + 8);
-    h.bitCount = U16(p + 14);
-    h.compression = U32(p + 16);
-    h.colorsUsed = U32(p + 32);
+    h.bitCount = ReadLe16(p + 14);
+    h.compression = ReadLe32(p + 16);
+    h.colorsUsed = ReadLe32(p + 32);
     if (height == INT32_MIN) return "invalid height " + std::to_string(height);
     h.topDown = height < 0;
     h.height = height < 0 ? -static_cast<std::int64_t>(height) : height;
@@ -168,7 +163,7 @@ std::string ParseHeader(const std::uint8_t* data, std::size_t size, Header& h) {
       m = data + afterHeader;
       afterHeader += 12;
     }
-    masks = {U32(m), U32(m + 4), U32(m + 8)};
+    masks = {ReadLe32(m), ReadLe32(m + 4), ReadLe32(m + 8)};
   }
   static constexpr const char* kNames[3] = {"red", "green", "blue"};
   for (int i = 0; i < 3; ++i) {
@@ -244,7 +239,7 @@ void DecodeUncompressed(const std::uint8_t* bits, const Header& h,
       case 16:
       case 32:
         for (int x = 0; x < w; ++x) {
-          const std::uint32_t v = h.bitCount == 16 ? U16(src + 2 * x) : U32(src + 4 * x);
+          const std::uint32_t v = h.bitCount == 16 ? ReadLe16(src + 2 * x) : ReadLe32(src + 4 * x);
           dst[x] = Rgb(h.channels[0].Extract(v), h.channels[1].Extract(v), h.channels[2].Extract(v));
         }
         break;
@@ -326,7 +321,7 @@ BmpDecodeResult DecodeBmp(const std::uint8_t* data, std::size_t size) {
   if (data == nullptr) size = 0;
   Header h;
   if (std::string e = ParseHeader(data, size, h); !e.empty()) return Fail(std::move(e));
-  const std::uint32_t pixelOffset = U32(data + 10);
+  const std::uint32_t pixelOffset = ReadLe32(data + 10);
   if (pixelOffset < h.paletteOffset) {
     return Fail("the pixel data offset " + Num(pixelOffset) + " lies inside the headers (" +
                 Num(h.paletteOffset) + " bytes)");

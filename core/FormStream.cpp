@@ -1,6 +1,7 @@
 #include "core/FormStream.h"
 
 #include "core/AsciiText.h"
+#include "core/LittleEndian.h"
 
 #include <cstring>
 
@@ -159,7 +160,7 @@ class Reader {
     if (size_ < kHeaderSize) Fail("a stream of " + std::to_string(size_) + " bytes has no header");
     if (std::memcmp(data_, kFormSignature, 4) != 0) Fail("no \"KFRM\" signature");
     pos_ = 4;
-    const std::uint16_t version = static_cast<std::uint16_t>(data_[4] | (data_[5] << 8));
+    const std::uint16_t version = ReadLe16(data_ + 4);
     if (version != kFormVersion) {
       Fail("unsupported version " + std::to_string(version) + " (this reader knows " +
            std::to_string(kFormVersion) + ")");
@@ -197,10 +198,9 @@ class Reader {
 
   std::uint32_t U32(const char* what) {
     Need(4, what);
-    const std::uint8_t* p = data_ + pos_;
+    const std::uint32_t value = ReadLe32(data_ + pos_);
     pos_ += 4;
-    return static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
-           (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
+    return value;
   }
 
   std::string Take(std::size_t n, const std::string& what) {
@@ -265,8 +265,7 @@ class Reader {
     switch (tag) {
       case kTagInteger: {
         Need(8, "an integer");
-        std::uint64_t v = 0;
-        for (int i = 7; i >= 0; --i) v = (v << 8) | data_[pos_ + static_cast<std::size_t>(i)];
+        const std::uint64_t v = ReadLe64(data_ + pos_);
         pos_ += 8;
         return FormValue::Int(static_cast<std::int64_t>(v));
       }

@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "core/LittleEndian.h"
+
 namespace korvale {
 
 namespace {
@@ -9,18 +11,14 @@ namespace {
 constexpr std::size_t kHeaderSize = 6;
 constexpr std::size_t kEntrySize = 16;
 
-unsigned Le16(const std::uint8_t* p) { return p[0] | (p[1] << 8); }
-std::uint32_t Le32(const std::uint8_t* p) {
-  return p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
-}
 
 }  // namespace
 
 std::optional<IconImageSpan> PickIconImage(const std::uint8_t* data, std::size_t size,
                                            int wantedSize) {
   if (!data || size < kHeaderSize) return std::nullopt;
-  if (Le16(data) != 0 || Le16(data + 2) != 1) return std::nullopt;  // reserved, type icon
-  const std::size_t count = Le16(data + 4);
+  if (ReadLe16(data) != 0 || ReadLe16(data + 2) != 1) return std::nullopt;  // reserved, type icon
+  const std::size_t count = ReadLe16(data + 4);
   if (count == 0 || kHeaderSize + count * kEntrySize > size) return std::nullopt;
 
   std::optional<IconImageSpan> best;
@@ -30,9 +28,9 @@ std::optional<IconImageSpan> PickIconImage(const std::uint8_t* data, std::size_t
     IconImageSpan span;
     span.width = entry[0] ? entry[0] : 256;
     span.height = entry[1] ? entry[1] : 256;
-    const unsigned depth = Le16(entry + 6);
-    span.size = Le32(entry + 8);
-    span.offset = Le32(entry + 12);
+    const unsigned depth = ReadLe16(entry + 6);
+    span.size = ReadLe32(entry + 8);
+    span.offset = ReadLe32(entry + 12);
     if (span.size == 0 || span.offset > size || span.size > size - span.offset) continue;
     const auto distance = [wantedSize](const IconImageSpan& s) {
       return std::abs(s.width - wantedSize);

@@ -6,6 +6,7 @@
 #include <memory>
 #include <new>
 
+#include "core/LittleEndian.h"
 #include "core/LzhTree.h"
 
 namespace korvale {
@@ -252,11 +253,7 @@ void TLZH::Decode(std::int32_t size) {
 }
 
 std::int32_t LzhDeclaredSize(std::span<const std::uint8_t> stream) {
-  const std::uint32_t value = static_cast<std::uint32_t>(stream[0]) |
-                              static_cast<std::uint32_t>(stream[1]) << 8 |
-                              static_cast<std::uint32_t>(stream[2]) << 16 |
-                              static_cast<std::uint32_t>(stream[3]) << 24;
-  return static_cast<std::int32_t>(value);
+  return static_cast<std::int32_t>(ReadLe32(stream.data()));
 }
 
 std::vector<std::uint8_t> ExpandLzhStream(std::span<const std::uint8_t> stream) {

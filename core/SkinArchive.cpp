@@ -2,6 +2,8 @@
 
 #include <limits>
 
+#include "core/LittleEndian.h"
+
 namespace korvale {
 
 namespace {
@@ -14,11 +16,7 @@ void PutInt32(std::vector<std::uint8_t>& out, std::int32_t value) {
 }
 
 std::int32_t GetInt32(std::span<const std::uint8_t> bytes, std::size_t at) {
-  const std::uint32_t value = static_cast<std::uint32_t>(bytes[at]) |
-                              static_cast<std::uint32_t>(bytes[at + 1]) << 8 |
-                              static_cast<std::uint32_t>(bytes[at + 2]) << 16 |
-                              static_cast<std::uint32_t>(bytes[at + 3]) << 24;
-  return static_cast<std::int32_t>(value);
+  return static_cast<std::int32_t>(ReadLe32(bytes.data() + at));
 }
 
 constexpr std::size_t kInt32Max = static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max());

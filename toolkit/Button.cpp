@@ -1,6 +1,6 @@
 #include "toolkit/Button.h"
 
-#include <cctype>
+#include "core/AsciiText.h"
 
 namespace korvale {
 
@@ -11,8 +11,7 @@ bool IsAccel(WPARAM key, const std::string& caption) {
       ++i;
       continue;
     }
-    return std::toupper(static_cast<unsigned char>(caption[i + 1])) ==
-           std::toupper(static_cast<int>(key & 0xFF));
+    return AsciiUpperChar(caption[i + 1]) == AsciiUpperChar(static_cast<char>(key & 0xFF));
   }
   return false;
 }

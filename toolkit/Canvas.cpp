@@ -111,6 +111,14 @@ void TCanvas::TextRect(const RECT& rect, const std::string& text, UINT format) {
   DrawTextA(dc_, text.data(), static_cast<int>(text.size()), &r, format);
 }
 
+RECT TCanvas::MeasureText(const RECT& rect, const std::string& text, UINT format) {
+  RECT r = rect;
+  if (!dc_) return r;
+  RequireFont();
+  DrawTextA(dc_, text.data(), static_cast<int>(text.size()), &r, format | DT_CALCRECT);
+  return r;
+}
+
 SIZE TCanvas::TextExtent(const std::string& text) {
   SIZE size{};
   if (!dc_) return size;

@@ -35,6 +35,8 @@ class TCanvas : public TObject {
   void LineTo(int x, int y);
   void TextOut(int x, int y, const std::string& text);
   void TextRect(const RECT& rect, const std::string& text, UINT format);
+  // The rectangle DrawText with DT_CALCRECT gives for `text` in the canvas's font.
+  RECT MeasureText(const RECT& rect, const std::string& text, UINT format);
   SIZE TextExtent(const std::string& text);
   int TextWidth(const std::string& text) { return TextExtent(text).cx; }
   int TextHeight(const std::string& text) { return TextExtent(text).cy; }

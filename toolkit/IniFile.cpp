@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "core/AsciiText.h"
 #include "core/IniValues.h"
 #include "toolkit/Exception.h"
 
@@ -85,16 +86,14 @@ std::vector<std::string> TIniFile::ReadSection(const std::string& section) const
 bool TIniFile::SectionExists(const std::string& section) const {
   const auto sections = ReadSections();
   return std::any_of(sections.begin(), sections.end(), [&](const std::string& name) {
-    return CompareStringA(LOCALE_SYSTEM_DEFAULT, NORM_IGNORECASE, name.c_str(), -1,
-                          section.c_str(), -1) == CSTR_EQUAL;
+    return AsciiEqualsNoCase(name, section);
   });
 }
 
 bool TIniFile::ValueExists(const std::string& section, const std::string& key) const {
   const auto keys = ReadSection(section);
   return std::any_of(keys.begin(), keys.end(), [&](const std::string& name) {
-    return CompareStringA(LOCALE_SYSTEM_DEFAULT, NORM_IGNORECASE, name.c_str(), -1, key.c_str(),
-                          -1) == CSTR_EQUAL;
+    return AsciiEqualsNoCase(name, key);
   });
 }
 

@@ -1,9 +1,9 @@
 #include "toolkit/TypInfo.h"
 
 #include <algorithm>
-#include <cctype>
 #include <map>
 
+#include "core/AsciiText.h"
 #include "toolkit/Collection.h"
 #include "toolkit/Component.h"
 #include "toolkit/Filer.h"
@@ -11,11 +11,6 @@
 namespace korvale {
 
 namespace {
-
-std::string Lower(std::string text) {
-  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return text;
-}
 
 struct ClassRegistry {
   // Names compare without case, as in the form text.
@@ -55,7 +50,7 @@ std::string KindText(FormValueKind kind) {
 
 int ValueIndex(const TPropInfo& prop, const std::string& name) {
   for (std::size_t i = 0; i < prop.valueNames.size(); ++i) {
-    if (Lower(prop.valueNames[i]) == Lower(name)) return static_cast<int>(i);
+    if (AsciiLower(prop.valueNames[i]) == AsciiLower(name)) return static_cast<int>(i);
   }
   return -1;
 }
@@ -64,16 +59,16 @@ int ValueIndex(const TPropInfo& prop, const std::string& name) {
 
 bool TClassInfo::InheritsFrom(const std::string& name) const {
   for (const TClassInfo* c = this; c; c = c->parent_) {
-    if (Lower(c->name_) == Lower(name)) return true;
+    if (AsciiLower(c->name_) == AsciiLower(name)) return true;
   }
   return false;
 }
 
 const TPropInfo* TClassInfo::FindProperty(const std::string& name) const {
-  const std::string key = Lower(name);
+  const std::string key = AsciiLower(name);
   for (const TClassInfo* c = this; c; c = c->parent_) {
     for (const auto& p : c->properties_) {
-      if (Lower(p->name) == key) return p.get();
+      if (AsciiLower(p->name) == key) return p.get();
     }
   }
   return nullptr;
@@ -87,7 +82,7 @@ std::vector<const TPropInfo*> TClassInfo::Properties() const {
     for (const auto& p : (*it)->properties_) {
       // A descendant may register a property again; the later entry stands in its place.
       auto same = std::find_if(result.begin(), result.end(),
-                               [&](const TPropInfo* q) { return Lower(q->name) == Lower(p->name); });
+                               [&](const TPropInfo* q) { return AsciiLower(q->name) == AsciiLower(p->name); });
       if (same != result.end()) *same = p.get();
       else result.push_back(p.get());
     }
@@ -96,10 +91,10 @@ std::vector<const TPropInfo*> TClassInfo::Properties() const {
 }
 
 const THandlerInfo* TClassInfo::FindHandler(const std::string& name) const {
-  const std::string key = Lower(name);
+  const std::string key = AsciiLower(name);
   for (const TClassInfo* c = this; c; c = c->parent_) {
     for (const auto& h : c->handlers_) {
-      if (Lower(h.name) == key) return &h;
+      if (AsciiLower(h.name) == key) return &h;
     }
   }
   return nullptr;
@@ -117,7 +112,7 @@ const THandlerInfo* TClassInfo::BoundHandler(TObject* form, TObject* target, con
 
 TPropInfo& TClassInfo::Add(TPropInfo info) {
   for (auto& p : properties_) {
-    if (Lower(p->name) == Lower(info.name)) {
+    if (AsciiLower(p->name) == AsciiLower(info.name)) {
       *p = std::move(info);
       return *p;
     }
@@ -128,7 +123,7 @@ TPropInfo& TClassInfo::Add(TPropInfo info) {
 
 void TClassInfo::AddHandler(THandlerInfo handler) {
   for (auto& h : handlers_) {
-    if (Lower(h.name) == Lower(handler.name)) {
+    if (AsciiLower(h.name) == AsciiLower(handler.name)) {
       h = std::move(handler);
       return;
     }
@@ -139,24 +134,24 @@ void TClassInfo::AddHandler(THandlerInfo handler) {
 TClassInfo& RegisterClassInfo(const std::string& name, const std::string& parentName) {
   EnsureToolkitClasses();
   auto& classes = Classes().classes;
-  auto it = classes.find(Lower(name));
+  auto it = classes.find(AsciiLower(name));
   if (it != classes.end()) return *it->second;
   const TClassInfo* parent = nullptr;
   if (!parentName.empty()) {
-    auto p = classes.find(Lower(parentName));
+    auto p = classes.find(AsciiLower(parentName));
     if (p == classes.end()) throw Exception("Class " + parentName + " is not registered");
     parent = p->second.get();
   }
   auto info = std::make_unique<TClassInfo>(name, parent);
   TClassInfo& result = *info;
-  classes.emplace(Lower(name), std::move(info));
+  classes.emplace(AsciiLower(name), std::move(info));
   return result;
 }
 
 const TClassInfo* FindClassInfo(const std::string& name) {
   EnsureToolkitClasses();
   auto& classes = Classes().classes;
-  auto it = classes.find(Lower(name));
+  auto it = classes.find(AsciiLower(name));
   return it == classes.end() ? nullptr : it->second.get();
 }
 

@@ -4,6 +4,7 @@
 
 #include <utility>
 
+#include "core/LittleEndian.h"
 #include "core/SkinRules.h"
 #include "skin/data/MenuGlyphs.h"
 #include "skin/data/SkinManagerLink.h"
@@ -126,8 +127,7 @@ void TSkinData::FireSkinChanged() {
 void TSkinData::ReadSkinStream(TMemoryStream& stream) {
   std::uint8_t length[4] = {};
   if (stream.Read(length, 4) != 4) return;
-  const std::int32_t n = static_cast<std::int32_t>(length[0] | length[1] << 8 | length[2] << 16 |
-                                                   static_cast<std::uint32_t>(length[3]) << 24);
+  const std::int32_t n = static_cast<std::int32_t>(ReadLe32(length));
   if (n <= 0) return;
   SkinStream.Clear();
   // A length beyond the value's bytes takes only the bytes that are there.

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "core/LittleEndian.h"
 #include "core/MemoryStream.h"
 #include "core/StringList.h"
 #include "skin/data/SkinElements.h"
@@ -74,7 +75,7 @@ class TSkinControlSet {
             static_cast<std::uint8_t>(bits_ >> 16)};
   }
   static TSkinControlSet FromStored(const std::array<std::uint8_t, kStoredBytes>& bytes) {
-    return TSkinControlSet(bytes[0] | bytes[1] << 8 | static_cast<std::uint32_t>(bytes[2]) << 16);
+    return TSkinControlSet(ReadLe24(bytes.data()));
   }
 
  private:

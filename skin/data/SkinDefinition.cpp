@@ -2,9 +2,9 @@
 // section into the elements and colours, loading their images from the skin's archive.
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <string>
 
+#include "core/AsciiText.h"
 #include "core/SkinRules.h"
 #include "skin/data/BitmapTransforms.h"
 #include "skin/data/SkinData.h"
@@ -17,12 +17,6 @@ namespace korvale {
 namespace {
 
 constexpr char kPersonality[] = "Personality";
-
-std::string Upper(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-  return text;
-}
 
 // Reads keys with the definition's rules: integers in three notations with their default on
 // anything else, colour strings, and image names.
@@ -127,7 +121,7 @@ void TSkinData::ParseSkinDefinition(const std::string& iniPath, TSkinReader& rea
   // 4. Title-bar buttons, in file order, then the three for maximised child windows.
   SysButtons.clear();
   for (const std::string& section : sections) {
-    const std::string name = Upper(section);
+    const std::string name = AsciiUpper(section);
     if (!name.starts_with("BUTTON") || name == "BUTTONS" || name == "BUTTON.RADIO" ||
         name == "BUTTON.CHECKBOX") {
       continue;

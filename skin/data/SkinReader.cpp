@@ -1,9 +1,9 @@
 #include "skin/data/SkinReader.h"
 
 #include <algorithm>
-#include <cctype>
 #include <span>
 
+#include "core/AsciiText.h"
 #include "core/SkinRules.h"
 #include "toolkit/Dialogs.h"
 
@@ -14,12 +14,6 @@ namespace {
 TSkinMessageSink& MessageSink() {
   static TSkinMessageSink sink;
   return sink;
-}
-
-std::string Lower(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return text;
 }
 
 }  // namespace
@@ -60,7 +54,7 @@ bool TSkinReader::Load(TMemoryStream& skinStream) {
     return false;
   }
   for (std::size_t i = 0; i < skin.index.names.size(); ++i) {
-    names_.Add(Lower(skin.index.names[i]));
+    names_.Add(AsciiLower(skin.index.names[i]));
     sizes_[i] = skin.index.sizes[i];
     offsets_[i] = static_cast<std::int64_t>(skin.index.offsets[i]);
   }
@@ -78,7 +72,7 @@ void TSkinReader::CopyEntry(int index, TMemoryStream& target) const {
 
 void TSkinReader::ExtractEntry(const std::string& name, TMemoryStream& target) const {
   target.Clear();
-  const std::string wanted = Lower(name);
+  const std::string wanted = AsciiLower(name);
   for (int i = 0; i < count_; ++i) {
     if (names_[i] == wanted) {
       CopyEntry(i, target);

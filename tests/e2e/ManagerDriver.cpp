@@ -3,7 +3,8 @@
 #include <tlhelp32.h>
 
 #include <algorithm>
-#include <cctype>
+
+#include "core/AsciiText.h"
 
 namespace korvale::testing {
 
@@ -37,11 +38,6 @@ std::string ClassOf(HWND window) {
   char name[256] = {};
   GetClassNameA(window, name, sizeof name);
   return name;
-}
-
-std::string Lower(std::string text) {
-  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return text;
 }
 
 }  // namespace
@@ -109,7 +105,7 @@ void Click(HWND button) { PostMessageA(button, BM_CLICK, 0, 0); }
 
 void PressDialogButton(HWND dialog, const std::string& caption) {
   for (HWND child : Descendants(dialog)) {
-    const std::string cls = Lower(ClassOf(child));
+    const std::string cls = AsciiLower(ClassOf(child));
     if ((cls == "button" || cls == "tbutton") && WindowText(child) == caption) {
       Click(child);
       return;
@@ -123,14 +119,14 @@ std::vector<DWORD> RunningFromFolder(const std::string& folder, const std::strin
   if (snapshot == INVALID_HANDLE_VALUE) return ids;
   PROCESSENTRY32 entry{};
   entry.dwSize = sizeof entry;
-  const std::string wanted = Lower(folder + "\\" + exe);
+  const std::string wanted = AsciiLower(folder + "\\" + exe);
   for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry)) {
-    if (Lower(entry.szExeFile) != Lower(exe)) continue;
+    if (AsciiLower(entry.szExeFile) != AsciiLower(exe)) continue;
     HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, entry.th32ProcessID);
     if (!process) continue;
     char path[MAX_PATH] = {};
     DWORD size = MAX_PATH;
-    if (QueryFullProcessImageNameA(process, 0, path, &size) && Lower(path) == wanted) {
+    if (QueryFullProcessImageNameA(process, 0, path, &size) && AsciiLower(path) == wanted) {
       ids.push_back(entry.th32ProcessID);
     }
     CloseHandle(process);

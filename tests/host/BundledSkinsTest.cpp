@@ -14,6 +14,9 @@
 #include <string>
 #include <vector>
 
+#include "core/AsciiText.h"
+#include "core/LittleEndian.h"
+
 namespace korvale {
 namespace {
 
@@ -24,10 +27,6 @@ fs::path BuildFolder() {
   return fs::read_symlink("/proc/self/exe").parent_path().parent_path();
 }
 
-std::string Lower(std::string s) {
-  for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return s;
-}
 
 std::vector<unsigned char> Bytes(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
@@ -41,9 +40,7 @@ struct BmpInfo {
   std::uint32_t At(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
 };
 
-std::uint32_t Le32(const std::vector<unsigned char>& b, size_t at) {
-  return b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) | (static_cast<std::uint32_t>(b[at + 3]) << 24);
-}
+std::uint32_t Le32(const std::vector<unsigned char>& b, size_t at) { return ReadLe32(b.data() + at); }
 
 std::optional<BmpInfo> ReadBmp(const fs::path& path) {
   const auto b = Bytes(path);
@@ -51,7 +48,7 @@ std::optional<BmpInfo> ReadBmp(const fs::path& path) {
   BmpInfo info;
   info.width = static_cast<int>(Le32(b, 18));
   info.height = static_cast<int>(Le32(b, 22));
-  info.bits = b[28] | (b[29] << 8);
+  info.bits = ReadLe16(b.data() + 28);
   const size_t stride = ((static_cast<size_t>(info.width) * info.bits + 31) / 32) * 4;
   const size_t offset = Le32(b, 10);
   if (b.size() < offset + stride * static_cast<size_t>(info.height)) return std::nullopt;
@@ -60,7 +57,7 @@ std::optional<BmpInfo> ReadBmp(const fs::path& path) {
       const size_t row = offset + stride * static_cast<size_t>(info.height - 1 - y);
       for (int x = 0; x < info.width; ++x) {
         const size_t p = row + static_cast<size_t>(x) * 3;
-        info.pixels.push_back(b[p] | (b[p + 1] << 8) | (b[p + 2] << 16));
+        info.pixels.push_back(ReadLe24(b.data() + p));
       }
     }
     info.topLeft = info.pixels.front();
@@ -78,19 +75,19 @@ class Ini {
       while (!line.empty() && (line.back() == '\r' || line.back() == ' ')) line.pop_back();
       if (line.empty() || line[0] == ';') continue;
       if (line[0] == '[') {
-        section = Lower(line.substr(1, line.find(']') - 1));
+        section = AsciiLower(line.substr(1, line.find(']') - 1));
         sections.push_back(section);
         continue;
       }
       const size_t eq = line.find('=');
       if (eq == std::string::npos) continue;
-      values[section].emplace(Lower(line.substr(0, eq)), line.substr(eq + 1));
+      values[section].emplace(AsciiLower(line.substr(0, eq)), line.substr(eq + 1));
     }
   }
   std::string Get(const std::string& s, const std::string& k) const {
-    const auto a = values.find(Lower(s));
+    const auto a = values.find(AsciiLower(s));
     if (a == values.end()) return "";
-    const auto b = a->second.find(Lower(k));
+    const auto b = a->second.find(AsciiLower(k));
     return b == a->second.end() ? "" : b->second;
   }
   int Int(const std::string& s, const std::string& k, int fallback) const {
@@ -115,7 +112,7 @@ const std::vector<SkinCase> kSkins = {
 
 std::string FileName(const std::string& value) {
   const size_t cut = value.find_last_of("\\:");
-  return Lower(cut == std::string::npos ? value : value.substr(cut + 1));
+  return AsciiLower(cut == std::string::npos ? value : value.substr(cut + 1));
 }
 
 class BundledSkin : public ::testing::TestWithParam<SkinCase> {
@@ -171,7 +168,7 @@ TEST_P(BundledSkin, ManifestListsEveryImageAndEndsWithTheDefinition) {
   for (const std::string& entry : entries) EXPECT_TRUE(fs::exists(folder_ / entry)) << entry;
   for (const auto& [section, keys] : ini_->values)
     for (const auto& [key, value] : keys)
-      if (Lower(value).ends_with(".bmp")) {
+      if (AsciiLower(value).ends_with(".bmp")) {
         EXPECT_NE(std::find(entries.begin(), entries.end(), FileName(value)), entries.end())
             << "[" << section << "] " << key << "=" << value;
         if (GetParam().folder == "Whistler") {

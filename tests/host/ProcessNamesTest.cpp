@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "core/AsciiText.h"
+
 namespace korvale {
 namespace {
 
@@ -12,8 +14,12 @@ TEST(ProcessNames, QueryIsReducedToUpperCaseFileName) {
   EXPECT_EQ(ReduceQueryName("dir\\"), "");
 }
 
-TEST(ProcessNames, UpperCaseTouchesAsciiLettersOnly) {
+TEST(ProcessNames, CaseFoldingTouchesAsciiLettersOnly) {
   EXPECT_EQ(AsciiUpper("a-z\xe4\xf6_09"), "A-Z\xe4\xf6_09");
+  EXPECT_EQ(AsciiLower("A-Z\xc4\xd6_09"), "a-z\xc4\xd6_09");
+  EXPECT_TRUE(AsciiEqualsNoCase("Ctrl+Enter", "cTRL+eNTER"));
+  EXPECT_FALSE(AsciiEqualsNoCase("\xe4", "\xc4"));  // no code page decides what a letter is
+  EXPECT_FALSE(AsciiEqualsNoCase("Ctrl", "Ctrl+"));
 }
 
 TEST(ProcessNames, MatchIsSubstringOfExeName) {

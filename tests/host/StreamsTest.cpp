@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "core/LittleEndian.h"
 #include "core/MemoryStream.h"
 #include "core/StringList.h"
 
@@ -15,6 +16,14 @@ namespace korvale {
 namespace {
 
 std::vector<std::string> Items(const TStringList& list) { return {list.begin(), list.end()}; }
+
+TEST(LittleEndian, LowByteFirstAtEveryWidthWithoutSignExtension) {
+  constexpr std::uint8_t bytes[] = {0x81, 0x92, 0xA3, 0xB4, 0xC5, 0xD6, 0xE7, 0xF8};
+  EXPECT_EQ(ReadLe16(bytes), 0x9281u);
+  EXPECT_EQ(ReadLe24(bytes), 0xA39281u);
+  EXPECT_EQ(ReadLe32(bytes), 0xB4A39281u);
+  EXPECT_EQ(ReadLe64(bytes), 0xF8E7D6C5B4A39281ull);
+}
 
 TEST(StringList, EditsKeepOrderAndCheckBounds) {
   TStringList list;

@@ -5,6 +5,8 @@
 #include <fstream>
 #include <iterator>
 
+#include "core/LittleEndian.h"
+
 namespace korvale::skinart {
 
 namespace {
@@ -19,9 +21,7 @@ void Put32(std::vector<unsigned char>& out, std::uint32_t v) {
 void Put32BE(std::vector<unsigned char>& out, std::uint32_t v) {
   for (int i = 3; i >= 0; --i) out.push_back(static_cast<unsigned char>(v >> (8 * i)));
 }
-std::uint32_t Get32(const std::vector<unsigned char>& in, size_t at) {
-  return in[at] | (in[at + 1] << 8) | (in[at + 2] << 16) | (static_cast<std::uint32_t>(in[at + 3]) << 24);
-}
+std::uint32_t Get32(const std::vector<unsigned char>& in, size_t at) { return ReadLe32(in.data() + at); }
 
 void PutInfoHeader(std::vector<unsigned char>& out, int w, int h, int bits, std::uint32_t imageSize,
                    std::uint32_t colours) {
@@ -196,7 +196,7 @@ std::optional<PixelImage> DecodeBmp24(const std::vector<unsigned char>& bytes) {
   const std::uint32_t offset = Get32(bytes, 10);
   const int w = static_cast<int>(Get32(bytes, 18));
   const int h = static_cast<int>(Get32(bytes, 22));
-  const unsigned bits = bytes[28] | (bytes[29] << 8);
+  const unsigned bits = ReadLe16(bytes.data() + 28);
   if (bits != 24 || Get32(bytes, 30) != 0 || w <= 0 || h <= 0 || w > 16384 || h > 16384)
     return std::nullopt;
   const size_t stride = (static_cast<size_t>(w) * 3 + 3) & ~size_t{3};
@@ -208,7 +208,7 @@ std::optional<PixelImage> DecodeBmp24(const std::vector<unsigned char>& bytes) {
     const size_t row = offset + stride * static_cast<size_t>(h - 1 - y);
     for (int x = 0; x < w; ++x) {
       const size_t p = row + static_cast<size_t>(x) * 3;
-      image.Set(x, y, bytes[p] | (bytes[p + 1] << 8) | (bytes[p + 2] << 16));
+      image.Set(x, y, ReadLe24(bytes.data() + p));
     }
   }
   return image;

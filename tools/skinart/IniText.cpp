@@ -3,16 +3,13 @@
 #include <cctype>
 #include <sstream>
 
-namespace korvale::skinart {
+#include "core/AsciiText.h"
 
-std::string Lower(std::string text) {
-  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return text;
-}
+namespace korvale::skinart {
 
 std::string ImageFileName(const std::string& value) {
   const size_t cut = value.find_last_of("\\:/");
-  return Lower(cut == std::string::npos ? value : value.substr(cut + 1));
+  return AsciiLower(cut == std::string::npos ? value : value.substr(cut + 1));
 }
 
 namespace {
@@ -32,32 +29,32 @@ IniText::IniText(const std::string& text) {
     line = Trim(line);
     if (line.empty() || line[0] == ';') continue;
     if (line.front() == '[' && line.back() == ']') {
-      section = Lower(line.substr(1, line.size() - 2));
+      section = AsciiLower(line.substr(1, line.size() - 2));
       if (!values_.count(section)) order_.push_back(line.substr(1, line.size() - 2));
       values_[section];
       continue;
     }
     const size_t eq = line.find('=');
     if (eq == std::string::npos) continue;
-    const std::string key = Lower(Trim(line.substr(0, eq)));
+    const std::string key = AsciiLower(Trim(line.substr(0, eq)));
     const std::string value = Trim(line.substr(eq + 1));
     auto& keys = values_[section];
     if (keys.count(key)) continue;
     keys[key] = value;
-    if (Lower(value).size() > 4 && Lower(value).substr(value.size() - 4) == ".bmp") images_.push_back(value);
+    if (AsciiLower(value).size() > 4 && AsciiLower(value).substr(value.size() - 4) == ".bmp") images_.push_back(value);
   }
 }
 
 bool IniText::Has(const std::string& section, const std::string& key) const {
-  const auto s = values_.find(Lower(section));
-  return s != values_.end() && s->second.count(Lower(key)) > 0;
+  const auto s = values_.find(AsciiLower(section));
+  return s != values_.end() && s->second.count(AsciiLower(key)) > 0;
 }
 
 std::string IniText::Get(const std::string& section, const std::string& key,
                          const std::string& fallback) const {
-  const auto s = values_.find(Lower(section));
+  const auto s = values_.find(AsciiLower(section));
   if (s == values_.end()) return fallback;
-  const auto k = s->second.find(Lower(key));
+  const auto k = s->second.find(AsciiLower(key));
   return k == s->second.end() ? fallback : k->second;
 }
 

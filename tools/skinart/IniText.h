@@ -29,7 +29,6 @@ class IniText {
   std::vector<std::string> images_;
 };
 
-std::string Lower(std::string text);
 // The file-name part of an image value, lower-cased ("dir\a.bmp" -> "a.bmp").
 std::string ImageFileName(const std::string& value);
 

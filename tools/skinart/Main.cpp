@@ -7,6 +7,7 @@
 #include <set>
 #include <string>
 
+#include "core/AsciiText.h"
 #include "tools/skinart/ImageFiles.h"
 #include "tools/skinart/IniText.h"
 #include "tools/skinart/Pictures.h"
@@ -30,7 +31,7 @@ int PaintSkinFolder(const std::string& name, const fs::path& source, const fs::p
   fs::path definition;
   std::error_code ec;
   for (const auto& entry : fs::directory_iterator(source, ec))
-    if (Lower(entry.path().extension().string()) == ".ini") definition = entry.path();
+    if (korvale::AsciiLower(entry.path().extension().string()) == ".ini") definition = entry.path();
   if (definition.empty()) {
     std::fprintf(stderr, "skinart: %s holds no definition (.ini)\n", source.string().c_str());
     return 1;

@@ -5,6 +5,7 @@
 #include <map>
 #include <optional>
 
+#include "core/AsciiText.h"
 #include "core/FrameGeometry.h"
 #include "core/SoftBlit.h"
 #include "tools/skinart/ImageFiles.h"
@@ -415,7 +416,7 @@ class Desktop {
     DrawText(canvas_, x, y, "Title-bar buttons", 0xFFFFFF, true);
     y += 14;
     for (const std::string& section : ini.Sections()) {
-      const std::string name = Lower(section);
+      const std::string name = AsciiLower(section);
       if (name.rfind("button", 0) != 0 || name == "buttons") continue;
       const PixelImage image = skin_.Image(ini.Get(section, "ButtonImage"));
       const int frames = ini.GetInt(section, "frame", 0);
@@ -505,7 +506,7 @@ class Desktop {
   void SysButtons(PixelImage& frame, int W, const Window& win, PixelRect textRect) {
     const IniText& ini = skin_.ini();
     for (const std::string& section : ini.Sections()) {
-      const std::string upper = Lower(section);
+      const std::string upper = AsciiLower(section);
       if (upper.rfind("button", 0) != 0 || upper == "buttons" || upper == "button.radio" ||
           upper == "button.checkbox")
         continue;
@@ -579,7 +580,7 @@ bool RenderPreview(const std::string& skinFolder, PixelImage& out, std::string& 
   fs::path definition;
   std::error_code ec;
   for (const auto& entry : fs::directory_iterator(skinFolder, ec))
-    if (Lower(entry.path().extension().string()) == ".ini") definition = entry.path();
+    if (AsciiLower(entry.path().extension().string()) == ".ini") definition = entry.path();
   if (definition.empty()) {
     error = skinFolder + " holds no skin definition";
     return false;
