@@ -1,7 +1,9 @@
 // The skinned frame's pictures: borders, title with its text, the menu bar, and the window
 // region cut from the borders' magenta pixels.
 #include "skin/data/SkinData.h"
-#include "skin/forms/FramePaint.h"
+#include "skin/paint/BitmapRegion.h"
+#include "skin/paint/FramePaint.h"
+#include "skin/paint/TransparentBlit.h"
 #include "skin/forms/WinSkinForm.h"
 #include "skin/forms/WinSkinMenu.h"
 
@@ -35,16 +37,15 @@ std::unique_ptr<TBitmap> TWinSkinForm::ComposeBorder(int piece, int width, int h
   const TDataSkinBorder& border = *pieces[piece - 1];
   const bool stacked = piece >= 3;
   const int frame = FWindowActive || border.FrameCount == 1 ? 1 : 2;
-  return ComposeStripFrame(*border.Image, width, height,
-                           {border.LeftWidth, border.TopHeight, border.RightWidth, border.BottomHeight},
-                           stacked ? StripLayout::Stacked : StripLayout::SideBySide, border.Tile != 1,
-                           border.FrameCount, frame);
+  return ComposeFrame(width, height, *border.Image, ElementMargins(border),
+                      stacked ? StripLayout::Stacked : StripLayout::SideBySide, border.Tile != 1,
+                      border.FrameCount, frame);
 }
 
 void TWinSkinForm::PaintBorder(int piece, PixelRect rect, HDC dc) {
   if (rect.Width() < 0 || rect.Height() < 0) return;
   auto composed = ComposeBorder(piece, rect.Width(), rect.Height());
-  if (composed->Empty()) return;
+  if (!composed) return;
   BitBlt(dc, rect.left, rect.top, rect.Width(), rect.Height(), composed->MemoryDC(), 0, 0, SRCCOPY);
 }
 
@@ -97,8 +98,8 @@ void TWinSkinForm::PaintTitleText(HDC dc, PixelRect rect) {
       FRightToLeft, popup, FMaxButtonLeft);
   FTextRect = {x.left, x.top, x.right, x.bottom};
   if (!s.Image->Empty()) {
-    DrawStripThreeSlice(dc, {x.left, rect.top, x.right, rect.bottom}, *s.Image, StripLayout::Stacked, true, 2,
-                        FWindowActive ? 1 : 2, s.TXTBackleft, s.TXTBackRight);
+    DrawThreeSlice(dc, {x.left, rect.top, x.right, rect.bottom}, *s.Image, StripLayout::Stacked, true, 2,
+                   FWindowActive ? 1 : 2, {s.TXTBackleft, 0, s.TXTBackRight, 0});
   }
   RECT text{x.left + s.TXTBackleft, x.top, x.right - s.TXTBackRight, x.bottom};
   const std::string shown = FTitlePrefix + FTitleText;
@@ -128,8 +129,9 @@ void TWinSkinForm::UpdateRegion() {
           plain(r);
           return;
         }
-        auto composed = ComposeBorder(piece, r.Width(), r.Height());
-        add(RegionOutsideMagenta(*composed, r.left, r.top));
+        // Magenta with a tolerance of one on each channel is left out.
+        if (auto composed = ComposeBorder(piece, r.Width(), r.Height()))
+          add(RegionFromBitmap(*composed, r.left, r.top, 1, 1, 1, kSkinKeyColour));
       };
       cut(1, {0, 0, FLeft, h}, s.BorderLeft->Trans == 1 && h > 1);
       cut(2, {w - FRight, 0, w, h}, s.BorderRight->Trans == 1 && h > 1);

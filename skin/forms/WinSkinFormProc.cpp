@@ -379,15 +379,20 @@ void TWinSkinForm::PostMenuButtonClick(TMenuBtn* button) {
   PostMessageA(FHandle, WM_NCLBUTTONDOWN, HTMENU, MAKELPARAM(point.x, point.y));
 }
 
+// A command item runs its command; a drop-down opens at the button and tells the window
+// as the native bar would (WM_INITMENUPOPUP runs the items' opening events), so it is
+// neither tracked silently nor announced twice.
 void TWinSkinForm::OpenMenuButton(TMenuBtn* button) {
-  PostMessageA(FHandle, WM_COMMAND, button->FCommand, 0);
-  if (!button->FSubMenu) return;
+  if (!button->FSubMenu) {
+    PostMessageA(FHandle, WM_COMMAND, button->FCommand, 0);
+    return;
+  }
   RECT window{};
   GetWindowRect(FHandle, &window);
   FMenuTracking = true;
   FOpenMenu = button->FSubMenu;
   if (button->FEnabled) {
-    TrackPopupMenu(button->FSubMenu, TPM_NONOTIFY | TPM_RIGHTBUTTON, window.left + button->FRect.left,
+    TrackPopupMenu(button->FSubMenu, TPM_RIGHTBUTTON, window.left + button->FRect.left,
                    window.top + button->FRect.bottom, 0, FHandle, nullptr);
   }
   FMenuTracking = false;

@@ -2,8 +2,9 @@
 
 #include "core/SkinFrameLayout.h"
 #include "skin/data/SkinData.h"
-#include "skin/forms/FramePaint.h"
 #include "skin/forms/WinSkinForm.h"
+#include "skin/paint/FramePaint.h"
+#include "skin/paint/WorkBitmap.h"
 #include "toolkit/Menus.h"
 #include "toolkit/Screen.h"
 
@@ -145,24 +146,19 @@ void TWinSkinMenu::PaintBar(HDC dc, const RECT& rect) {
   const int width = rect.right - rect.left;
   const int height = rect.bottom - rect.top;
   if (width <= 0 || height <= 0) return;
-  TBitmap work;
-  work.SetPixelFormat(32);
-  work.SetSize(width, height);
+  TBitmap& work = WorkBitmap(width, height);
   HDC workDC = work.MemoryDC();
   const bool rightToLeft = (GetWindowLongA(FForm->Handle(), GWL_EXSTYLE) & WS_EX_LEFTSCROLLBAR) != 0;
   const TDataSkinObject* element = FSkinData->MenuBar.get();
   const bool hasElement = element && !element->Image->Empty();
   if (hasElement) {
     const int frame = FForm->WindowActive() ? 1 : 2;
+    const RECT all{0, 0, width, height};
     if (element->Tile == 1) {
-      auto composed = ComposeStripFrame(*element->Image, width, height,
-                                        {element->LeftWidth, element->TopHeight, element->RightWidth,
-                                         element->BottomHeight},
-                                        StripLayout::Stacked, false, 2, frame);
-      BitBlt(workDC, 0, 0, width, height, composed->MemoryDC(), 0, 0, SRCCOPY);
+      DrawSkinFrame(workDC, all, *element->Image, StripLayout::Stacked, false, false, ElementMargins(*element), 2,
+                    frame);
     } else {
-      DrawStripThreeSlice(workDC, {0, 0, width, height}, *element->Image, StripLayout::Stacked, false,
-                          2, frame, element->LeftWidth, element->RightWidth);
+      DrawThreeSlice(workDC, all, *element->Image, StripLayout::Stacked, false, 2, frame, ElementMargins(*element));
     }
   } else {
     UniqueBrush fill(CreateSolidBrush(ColorToRGB(FSkinData->ColorMenubar)));
