@@ -18,8 +18,10 @@
 #include "tests/support/ProgramFolder.h"
 #include "tests/support/WinTestSupport.h"
 #include "toolkit/Application.h"
+#include "toolkit/CheckBox.h"
 #include "toolkit/Form.h"
 #include "toolkit/Menus.h"
+#include "toolkit/TrackBar.h"
 
 namespace korvale::testing {
 namespace {
@@ -158,11 +160,24 @@ TEST_F(FormSkinning, EverySkinSizesTheFrameFromItsPiecesAndKeepsTheClientArea) {
     DeleteObject(region);
 
     // The client background between the group boxes is the skin's face colour.
-    const PixelBuffer shot = CaptureWindow(window, true);
-    const COLORREF face = ColorToRGB(s.ColorButtonFace);
-    EXPECT_EQ(shot.At(client.right - 2, client.bottom - 2),
-              static_cast<std::uint32_t>(GetRValue(face) << 16 | GetGValue(face) << 8 | GetBValue(face)));
+    // So are the check boxes and the track bar inside the recoloured group boxes.
+    const COLORREF faceRef = ColorToRGB(s.ColorButtonFace);
+    const auto face = static_cast<std::uint32_t>(GetRValue(faceRef) << 16 | GetGValue(faceRef) << 8 | GetBValue(faceRef));
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    EXPECT_EQ(CaptureWindow(window, true).At(client.right - 2, client.bottom - 2), face);
+    const PixelBuffer check = CaptureWindow(main_->loggingcheck->Handle(), true);
+    EXPECT_EQ(check.At(check.width - 1, 0), face);
+    EXPECT_EQ(CaptureWindow(main_->rateslider->Handle(), true).At(0, 0), face);
   }
+}
+
+TEST_F(FormSkinning, ClientSizeSetOnASkinnedFormIsTheClientSizeItGets) {
+  main_->SetClientSize(400, 300);
+  RECT client{};
+  GetClientRect(main_->Handle(), &client);
+  EXPECT_EQ(client.right, 400);
+  EXPECT_EQ(client.bottom, 300);
+  EXPECT_EQ(main_->ClientWidth(), 400);
 }
 
 TEST_F(FormSkinning, FramePixelsFollowActivation) {
