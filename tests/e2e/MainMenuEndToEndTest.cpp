@@ -109,5 +109,31 @@ TEST_F(MainMenu, AboutShowsTheOneAboutDialogUntilItsOkButton) {
   Close();
 }
 
+// The skinned window tells another process that it is skinned, shows no native menu bar,
+// and its own bar opens a drop-down under a real click.
+TEST_F(MainMenu, TheSkinnedBarOpensItsDropDownUnderAClick) {
+  StartWith({19551, 19552, 19553}, "");
+  ASSERT_TRUE(OpenMainWindow());
+  ASSERT_TRUE(WaitFor([&] { return SendMessageA(window_, 0x3504, 0, 0) == 1; }));  // SM_ISSKINNED
+  EXPECT_EQ(GetMenu(window_), nullptr);
+  SetForegroundWindow(window_);
+  RECT outer{};
+  GetWindowRect(window_, &outer);
+  POINT bar{outer.left + 24, outer.top};
+  while (bar.y < outer.bottom && SendMessageA(window_, WM_NCHITTEST, 0, MAKELPARAM(bar.x, bar.y)) != HTMENU) ++bar.y;
+  ASSERT_LT(bar.y, outer.bottom) << "no menu band";
+  PlacePointer(bar.x, bar.y + 4);
+  INPUT clicks[2] = {};
+  clicks[0].type = clicks[1].type = INPUT_MOUSE;
+  clicks[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  clicks[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  SendInput(2, clicks, sizeof(INPUT));
+  HWND dropDown = WaitForDialog(manager_->Id(), "#32768");
+  EXPECT_NE(dropDown, nullptr);
+  Type({}, VK_ESCAPE);
+  EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(dropDown); }));
+  Close();
+}
+
 }  // namespace
 }  // namespace korvale::testing
