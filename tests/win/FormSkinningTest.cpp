@@ -5,18 +5,22 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/MainForm.h"
 #include "core/SkinFrameLayout.h"
 #include "core/SoftBlit.h"
 #include "skin/data/SkinData.h"
+#include "skin/data/SkinReader.h"
 #include "skin/data/SkinStore.h"
 #include "skin/forms/SkinManager.h"
 #include "skin/forms/WinSkinForm.h"
 #include "tests/support/ProgramFolder.h"
 #include "tests/support/WinTestSupport.h"
+#include "tests/win/SkinTestSkins.h"
 #include "toolkit/Application.h"
 #include "toolkit/CheckBox.h"
 #include "toolkit/Form.h"
@@ -27,6 +31,26 @@ namespace korvale::testing {
 namespace {
 
 constexpr int kSkinCount = 6;
+
+// Counts the attach notices (SM_SKINATTACHED, LParam 1000) this thread takes from its queue.
+class AttachNotices {
+ public:
+  AttachNotices() : hook_(SetWindowsHookExA(WH_GETMESSAGE, &Count, nullptr, GetCurrentThreadId())) { seen_.clear(); }
+  ~AttachNotices() { UnhookWindowsHookEx(hook_); }
+  AttachNotices(const AttachNotices&) = delete;
+  AttachNotices& operator=(const AttachNotices&) = delete;
+  long For(HWND window) const { return std::count(seen_.begin(), seen_.end(), window); }
+
+ private:
+  static LRESULT CALLBACK Count(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* msg = reinterpret_cast<const MSG*>(lParam);
+    if (code == HC_ACTION && wParam == PM_REMOVE && msg->message == SM_SKINATTACHED && msg->lParam == 1000)
+      seen_.push_back(msg->hwnd);
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+  }
+  static inline std::vector<HWND> seen_;
+  HHOOK hook_;
+};
 
 class FormSkinning : public ::testing::Test {
  protected:
@@ -169,6 +193,54 @@ TEST_F(FormSkinning, EverySkinSizesTheFrameFromItsPiecesAndKeepsTheClientArea) {
     EXPECT_EQ(check.At(check.width - 1, 0), face);
     EXPECT_EQ(CaptureWindow(main_->rateslider->Handle(), true).At(0, 0), face);
   }
+}
+
+TEST_F(FormSkinning, ASizeableFormTakesEachSkinsFrameOnce) {
+  AttachNotices notices;
+  auto* form = TForm::Create<TForm>(static_cast<TComponent*>(nullptr));
+  other_.reset(form);
+  form->SetBorderStyle(TFormBorderStyle::bsSizeable);
+  form->SetBounds(300, 200, 320, 240);
+  form->Show();
+  SetForegroundWindow(form->Handle());
+  ASSERT_TRUE(WaitFor([&] { return Skinner(form->Handle()) && Skinner(form->Handle())->SkinState() == 1; }));
+  RECT client{};
+  GetClientRect(form->Handle(), &client);
+  for (int n = 0; n < kSkinCount; ++n) {
+    Switch(n);
+    SCOPED_TRACE("skin " + std::to_string(n));
+    EXPECT_EQ(Skinner(form->Handle())->Widths(), Expected(false));
+    RECT now{}, outer{};
+    GetClientRect(form->Handle(), &now);
+    GetWindowRect(form->Handle(), &outer);
+    EXPECT_EQ(now.right, client.right);
+    EXPECT_EQ(now.bottom, client.bottom);
+    const SkinFrameWidths w = Expected(false);
+    EXPECT_EQ(outer.right - outer.left, client.right + w.left + w.right);
+    EXPECT_EQ(outer.bottom - outer.top, client.bottom + w.top + w.bottom);
+  }
+  EXPECT_EQ(notices.For(form->Handle()), 1);
+}
+
+// The error message of a skin that fails to load repaints the windows: by then no window
+// may hold title-bar buttons made from the entries the load is replacing.
+TEST_F(FormSkinning, ASkinThatFailsToLoadLeavesNoWindowWithStaleButtons) {
+  HWND window = main_->Handle();
+  ASSERT_FALSE(Skinner(window)->SysButtons().empty());
+  std::vector<std::size_t> buttonsWhileShown;
+  const TSkinMessageSink previous = SetSkinMessageSink([&](const std::string&) {
+    buttonsWhileShown.push_back(Skinner(window)->SysButtons().size());
+    RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+  });
+  const Bytes broken = TestSkin().Image("only.bmp", 4, 4).Stream();
+  Skin().SkinStream.Clear();
+  Skin().SkinStream.Write(broken.data(), broken.size());
+  Skin().SkinStream.SetPosition(0);
+  EXPECT_FALSE(Skin().LoadSkin());
+  SetSkinMessageSink(previous);
+  EXPECT_EQ(buttonsWhileShown, std::vector<std::size_t>{0});
+  Switch(0);
+  EXPECT_EQ(SendMessageA(window, SM_ISSKINNED, 0, 0), 1);
 }
 
 TEST_F(FormSkinning, ClientSizeSetOnASkinnedFormIsTheClientSizeItGets) {
