@@ -40,7 +40,6 @@ std::string WindowText(HWND window) {
 TWinSkinForm::TWinSkinForm(TComponent* owner)
     : TComponent(owner),
       FControlCanvas(std::make_unique<TCanvas>()),
-      FDoubleClickTime(GetDoubleClickTime()),
       FIcon(std::make_unique<TBitmap>()),
       FTitleBitmap(std::make_unique<TBitmap>()) {}
 
@@ -125,7 +124,6 @@ void TWinSkinForm::AttachWindow(TSkinData* skinData) {
   MakeIcon();
   FWindowText = WindowText(FHandle);
   FClassName = WindowClassName(FHandle);
-  FOwnerWindow = GetWindow(FHandle, GW_OWNER);
   GetClientRect(FHandle, &FClientRect);
   RECT window{};
   GetWindowRect(FHandle, &window);
@@ -156,8 +154,7 @@ void TWinSkinForm::AttachWindow(TSkinData* skinData) {
     SubclassClient();
   }
   if (FrameSkinningOn()) {
-    FMenuHandle = GetMenu(FHandle);
-    if (FMenuHandle && !IsMdiChild()) {
+    if (GetMenu(FHandle) && !IsMdiChild()) {
       FMenuHeight = GetSystemMetrics(SM_CYMENU);
       FMenuBar = std::make_unique<TWinSkinMenu>(this, skinData, FVclForm ? FVclForm->Menu() : nullptr);
       FMenuBar->BuildFromHandle();
@@ -402,7 +399,6 @@ void TWinSkinForm::RestoreWindow() {
   }
   SetWindowRgn(FHandle, nullptr, TRUE);
   FHasRegion = false;
-  FRegion = nullptr;
   FRegionWidth = FRegionHeight = 0;
 }
 

@@ -143,10 +143,7 @@ class TWinSkinForm : public TComponent {
   std::string FClassName;
   bool FSavedMenuUpdate = false;
   RECT FClientRect{};
-  DWORD FLastMenuTick = 0;
-  UINT FDoubleClickTime = 0;
   int FBlankWidth = 0;
-  HWND FOwnerWindow = nullptr;
   int FLeft = 0;
   int FTop = 0;
   int FRight = 0;
@@ -158,13 +155,11 @@ class TWinSkinForm : public TComponent {
   bool FRightToLeft = false;
   HWND FMdiClient = nullptr;
   HWND FNewMdiChild = nullptr;
-  HMENU FMenuHandle = nullptr;
   HMENU FNativeSysMenu = nullptr;
   TColor FFormColor = 0;
   DWORD FStyle = 0;
   int FMaxButtonLeft = 0;
   bool FHasRegion = false;
-  HRGN FRegion = nullptr;  // belongs to the system once set on the window
   TForm* FVclForm = nullptr;
   HWND FHandle = nullptr;
   TSkinData* FSkinData = nullptr;

@@ -142,7 +142,6 @@ void TWinSkinForm::UpdateRegion() {
     }
   }
   // The system owns a region once it is set on the window.
-  FRegion = region.get();
   SetWindowRgn(FHandle, region.release(), TRUE);
   FHasRegion = true;
 }
@@ -151,7 +150,6 @@ void TWinSkinForm::DropRegion() {
   if (!FHasRegion) return;
   FTitleBitmap->Clear();
   SetWindowRgn(FHandle, nullptr, FALSE);
-  FRegion = nullptr;
   FHasRegion = false;
   FRegionWidth = FRegionHeight = 0;
 }

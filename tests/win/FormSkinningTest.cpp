@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -23,6 +25,7 @@
 #include "tests/win/SkinTestSkins.h"
 #include "toolkit/Application.h"
 #include "toolkit/CheckBox.h"
+#include "toolkit/Dialogs.h"
 #include "toolkit/Form.h"
 #include "toolkit/Menus.h"
 #include "toolkit/TrackBar.h"
@@ -324,16 +327,18 @@ TEST_F(FormSkinning, SizeGripsAndFormTags) {
 // A timer that runs inside a modal dialog's own loop, looks at the dialog and ends it.
 struct DialogProbe {
   static inline DialogProbe* current = nullptr;
+  std::string className;
   bool seen = false;
   LRESULT skinned = 0;
   int width = 0;
+  int buttonOffCentre = 0;  // the OK button's centre from the client's centre
   std::string text;
 
   static void CALLBACK Tick(HWND, UINT, UINT_PTR id, DWORD) {
     HWND dialog = GetActiveWindow();
     char name[32] = {};
     GetClassNameA(dialog, name, sizeof name);
-    if (!current || current->seen || std::string(name) != "#32770") return;
+    if (!current || current->seen || name != current->className) return;
     TWinSkinForm* skinner = SkinManager()->FindSkinForm(dialog);
     if (!skinner || skinner->SkinState() != 1) return;
     current->seen = true;
@@ -342,27 +347,25 @@ struct DialogProbe {
     RECT r{};
     GetWindowRect(dialog, &r);
     current->width = r.right - r.left;
+    RECT client{}, button{};
+    GetClientRect(dialog, &client);
+    if (HWND ok = GetDlgItem(dialog, IDOK)) {
+      GetWindowRect(ok, &button);
+      MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&button), 2);
+      current->buttonOffCentre = (button.left + button.right) / 2 - client.right / 2;
+    }
     char text[256] = {};
     GetWindowTextA(dialog, text, sizeof text);
     current->text = text;
-    PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+    PostMessageA(dialog, WM_CLOSE, 0, 0);
   }
 };
 
 TEST_F(FormSkinning, MessageBoxesAreSkinnedAndWidenedForTheirTitle) {
-  const std::string title(60, 'W');
-  DialogProbe probe;
-  DialogProbe::current = &probe;
-  const UINT_PTR timer = SetTimer(nullptr, 0, 50, &DialogProbe::Tick);
-  MessageBoxA(main_->Handle(), "x", title.c_str(), MB_OK);
-  KillTimer(nullptr, timer);
-  DialogProbe::current = nullptr;
-  ASSERT_TRUE(probe.seen);
-  EXPECT_EQ(probe.skinned, 1);
-  HDC dc = GetDC(nullptr);
   NONCLIENTMETRICSA metrics{};
   metrics.cbSize = sizeof metrics;
   SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+  HDC dc = GetDC(nullptr);
   HFONT font = CreateFontIndirectA(&metrics.lfCaptionFont);
   HGDIOBJ old = SelectObject(dc, font);
   SIZE blank{};
@@ -371,10 +374,32 @@ TEST_F(FormSkinning, MessageBoxesAreSkinnedAndWidenedForTheirTitle) {
   DeleteObject(font);
   ReleaseDC(nullptr, dc);
   const TDataSkinTitle& t = *Skin().Title;
-  const int needed = WidenedDialogWidth(0, static_cast<int>(probe.text.size()), blank.cx, Expected(false),
-                                        {t.TextAlignment, t.LeftWidth, t.TopHeight, t.RightWidth, t.TXTBackleft,
-                                         t.TXTBackRight});
-  EXPECT_GE(probe.width, needed);
+  const TitleTextStyle style{t.TextAlignment, t.LeftWidth, t.TopHeight, t.RightWidth, t.TXTBackleft, t.TXTBackRight};
+
+  struct Case {
+    const char* className;
+    std::function<void()> show;
+  };
+  const std::string title(60, 'W');
+  const std::vector<Case> cases = {
+      {"#32770", [&] { MessageBoxA(main_->Handle(), "x", title.c_str(), MB_OK); }},
+      {"TMessageForm", [] { ShowMessage("x"); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.className);
+    DialogProbe probe;
+    probe.className = c.className;
+    DialogProbe::current = &probe;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, &DialogProbe::Tick);
+    c.show();
+    KillTimer(nullptr, timer);
+    DialogProbe::current = nullptr;
+    ASSERT_TRUE(probe.seen);
+    EXPECT_EQ(probe.skinned, 1);
+    EXPECT_GE(probe.width, WidenedDialogWidth(0, static_cast<int>(probe.text.size()), blank.cx, Expected(false), style));
+    // The children moved right by half the widening: a centred button stays centred.
+    EXPECT_LE(std::abs(probe.buttonOffCentre), 4);  // rounding of both centrings
+  }
 }
 
 TEST_F(FormSkinning, ActivationRoundsAndSkinRoundsLeakNothing) {
