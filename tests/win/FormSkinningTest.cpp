@@ -179,11 +179,6 @@ TEST_F(FormSkinning, EverySkinSizesTheFrameFromItsPiecesAndKeepsTheClientArea) {
     EXPECT_TRUE(PtInRegion(region, width / 2, 1) || !s.BorderTop->Trans);
     EXPECT_TRUE(PtInRegion(region, 1, height / 2) || !s.BorderLeft->Trans);
     EXPECT_TRUE(PtInRegion(region, width / 2, height - 1));
-    if (!s.BorderLeft->Trans && !s.BorderTop->Trans && !s.BorderRight->Trans && !s.BorderBottom->Trans) {
-      RECT box{};
-      EXPECT_EQ(GetRgnBox(region, &box), SIMPLEREGION);
-      EXPECT_EQ(box.right - box.left, width);
-    }
     DeleteObject(region);
 
     // The client background between the group boxes is the skin's face colour.
@@ -244,6 +239,22 @@ TEST_F(FormSkinning, ASkinThatFailsToLoadLeavesNoWindowWithStaleButtons) {
   EXPECT_EQ(buttonsWhileShown, std::vector<std::size_t>{0});
   Switch(0);
   EXPECT_EQ(SendMessageA(window, SM_ISSKINNED, 0, 0), 1);
+}
+
+TEST_F(FormSkinning, BordersWithoutTransparencyGiveTheWholeRectangle) {
+  HWND window = main_->Handle();
+  for (TDataSkinBorder* piece : {Skin().BorderLeft.get(), Skin().BorderTop.get(), Skin().BorderRight.get(),
+                                 Skin().BorderBottom.get()})
+    piece->Trans = 0;
+  SendMessageA(window, SM_APPLYSKIN, 0, 0);
+  RECT outer{}, box{};
+  GetWindowRect(window, &outer);
+  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  EXPECT_EQ(GetWindowRgn(window, region), SIMPLEREGION);
+  GetRgnBox(region, &box);
+  DeleteObject(region);
+  const RECT whole{0, 0, outer.right - outer.left, outer.bottom - outer.top};
+  EXPECT_TRUE(EqualRect(&box, &whole)) << box.left << "," << box.top << "," << box.right << "," << box.bottom;
 }
 
 TEST_F(FormSkinning, ClientSizeSetOnASkinnedFormIsTheClientSizeItGets) {
