@@ -22,6 +22,7 @@
 #include "skin/forms/WinSkinForm.h"
 #include "tests/support/ProgramFolder.h"
 #include "tests/support/WinTestSupport.h"
+#include "tests/support/skin/SkinActionWait.h"
 #include "tests/win/SkinTestSkins.h"
 #include "toolkit/Application.h"
 #include "toolkit/CheckBox.h"
@@ -85,11 +86,11 @@ class FormSkinning : public ::testing::Test {
   // Loads bundled skin n and waits until the deferred re-application has run.
   void Switch(int n) {
     Skin().LoadFromStore(main_->SkinStore1, n);
-    ASSERT_TRUE(WaitFor([] { return SkinManager()->CurrentSkinData() == nullptr; }));
+    ASSERT_TRUE(WaitForSkinAction());
   }
   void SetActive(bool on) {
     Skin().SetActive(on);
-    ASSERT_TRUE(WaitFor([] { return SkinManager()->CurrentSkinData() == nullptr; }));
+    ASSERT_TRUE(WaitForSkinAction());
   }
 
   // L, T, R, B from the skin's border pieces, M the menu height.
