@@ -6,6 +6,8 @@ namespace korvale {
 
 TCheckBox::TCheckBox(TComponent* owner) : TWinControl(owner) {
   SetTabStop(true);
+  // Shows its container's colour, so a recoloured group box or page carries it.
+  SetParentColor(true);
   width_ = 97;
   height_ = 17;
 }
