@@ -6,6 +6,8 @@ namespace korvale {
 
 TCheckBox::TCheckBox(TComponent* owner) : TCustomCheckBox(owner) {
   SetTabStop(true);
+  // Shows its container's colour, so a recoloured group box or page carries it.
+  SetParentColor(true);
   width_ = 97;
   height_ = 17;
   // A mark sits on its container: a coloured panel or group shows around it.

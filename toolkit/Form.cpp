@@ -285,10 +285,13 @@ void TForm::SetWindowState(TWindowState state) {
 
 void TForm::SetClientSize(int width, int height) {
   if (handle_) {
-    RECT r{0, 0, width, height};
-    AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongA(handle_, GWL_STYLE)), GetMenu(handle_) != nullptr,
-                       static_cast<DWORD>(GetWindowLongA(handle_, GWL_EXSTYLE)));
-    SetBounds(left_, top_, r.right - r.left, r.bottom - r.top);
+    // The frame the window has now, which a skin may have drawn itself: not the one its
+    // style would give.
+    RECT window{}, client{};
+    GetWindowRect(handle_, &window);
+    GetClientRect(handle_, &client);
+    SetBounds(left_, top_, width + (window.right - window.left) - client.right,
+              height + (window.bottom - window.top) - client.bottom);
     return;
   }
   clientWidth_ = width;

@@ -8,6 +8,8 @@ namespace korvale {
 
 TTrackBar::TTrackBar(TComponent* owner) : TWinControl(owner) {
   SetTabStop(true);
+  // Shows its container's colour, so a recoloured group box or page carries it.
+  SetParentColor(true);
   width_ = 150;
   height_ = 45;
 }

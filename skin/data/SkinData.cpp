@@ -178,6 +178,9 @@ void TSkinData::SetSkinFile(const std::string& path) {
 
 bool TSkinData::LoadSkin() {
   SkinEmpty = true;
+  // The parse frees the title-bar button entries; no window may keep buttons made from
+  // them, not even while an error message repaints it.
+  if (TSkinManagerLink* manager = ExistingSkinManager()) manager->ReleaseAllSysButtons();
   char tempPath[MAX_PATH + 1] = {};
   const DWORD length = GetTempPathA(MAX_PATH, tempPath);
   if (length == 0 || length > MAX_PATH) throw Exception("Cannot find the temporary directory");

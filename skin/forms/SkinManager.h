@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "skin/data/SkinManagerLink.h"
@@ -16,6 +17,7 @@ namespace korvale {
 class TForm;
 class TObject;
 class TTimer;
+class TWinSkinForm;
 
 // The skin engine's private window messages.
 inline constexpr UINT SM_APPLYSKIN = 0x3401;
@@ -43,6 +45,20 @@ class TSkinManage final : public TSkinManagerLink {
   // The timer's tick: carries out the pending request for FCurrentSkinData.
   void DoPendingAction();
 
+  // Used by the frame skinners.
+  TWinSkinForm* FindSkinForm(HWND window) const;
+  // Takes a frame skinner that is freeing itself out of the list.
+  void RemoveSkinForm(TWinSkinForm* form);
+  void PurgeClosedForms();
+  void SetMdiMax(bool maximized);
+  int MdiChildCount() const;
+  // The toolkit form whose window is Window; never makes a window.
+  static TForm* FindVclForm(HWND window);
+  TSkinData* ChooseSkinData(HWND window) const;
+  const std::vector<TWinSkinForm*>& Forms() const { return FForms; }
+  bool FMdiMaximized = false;
+  HWND FMdiClient = nullptr;
+
   const std::vector<TSkinData*>& SkinDatas() const { return FSkinDatas; }
   bool IsActive() const { return FActive; }
   int Activations() const { return FActivations; }
@@ -54,10 +70,16 @@ class TSkinManage final : public TSkinManagerLink {
   static LRESULT CALLBACK HookProc(int code, WPARAM wParam, LPARAM lParam);
   void TimerTick(TObject* sender);
   void SkinVclForm(TForm* form);
-  void PurgeClosedForms() {}
+  bool CanSkinClass(const std::string& className) const;
+  bool RefusesSizeGrip(const CBT_CREATEWNDA& create, HWND window) const;
+  // Takes the skinner out of the list and frees it.
+  void FreeSkinForm(TWinSkinForm* form);
 
   std::unique_ptr<TTimer> FTimer;
   UniqueHook FHook;
+  // Frame skinners in attach order. A toolkit form's skinner is its component and may be
+  // freed with the form; it then takes itself out of this list.
+  std::vector<TWinSkinForm*> FForms;
   std::vector<TSkinData*> FSkinDatas;
   bool FActive = false;
   bool FSkinAll = false;

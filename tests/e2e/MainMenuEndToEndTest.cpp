@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/e2e/ManagerDriver.h"
+#include "tests/support/PointerInput.h"
 #include "tests/support/WinTestSupport.h"
 
 namespace korvale::testing {
@@ -106,6 +107,27 @@ TEST_F(MainMenu, AboutShowsTheOneAboutDialogUntilItsOkButton) {
     Click(FindChild(about, "TButton", "OK"));
     EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(about); }));
   }
+  Close();
+}
+
+// The skinned window tells another process that it is skinned, shows no native menu bar,
+// and its own bar opens a drop-down under a real click.
+TEST_F(MainMenu, TheSkinnedBarOpensItsDropDownUnderAClick) {
+  StartWith({19551, 19552, 19553}, "");
+  ASSERT_TRUE(OpenMainWindow());
+  ASSERT_TRUE(WaitFor([&] { return SendMessageA(window_, 0x3504, 0, 0) == 1; }));  // SM_ISSKINNED
+  EXPECT_EQ(GetMenu(window_), nullptr);
+  SetForegroundWindow(window_);
+  RECT outer{};
+  GetWindowRect(window_, &outer);
+  POINT bar{outer.left + 24, outer.top};
+  while (bar.y < outer.bottom && SendMessageA(window_, WM_NCHITTEST, 0, MAKELPARAM(bar.x, bar.y)) != HTMENU) ++bar.y;
+  ASSERT_LT(bar.y, outer.bottom) << "no menu band";
+  Click(window_, POINT{bar.x - outer.left, bar.y - outer.top + 4});
+  HWND dropDown = WaitForDialog(manager_->Id(), "#32768");
+  EXPECT_NE(dropDown, nullptr);
+  Type({}, VK_ESCAPE);
+  EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(dropDown); }));
   Close();
 }
 

@@ -1,0 +1,179 @@
+#pragma once
+
+// TWinSkinForm: the frame skinner of one top-level window (a toolkit form, a message box or
+// a system dialog). It takes over the window's procedure, removes the native caption, sizes
+// the non-client area to the skin's border pieces, paints borders, title and menu bar,
+// shapes the window with a region where the borders are transparent, and undoes all of it
+// when skinning stops.
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/SkinFrameLayout.h"
+#include "skin/forms/NCObject.h"
+#include "toolkit/Bitmap.h"
+#include "toolkit/Component.h"
+#include "toolkit/GdiHandles.h"
+#include "toolkit/Messages.h"
+#include "toolkit/WindowSubclass.h"
+
+namespace korvale {
+
+class TControlSkinnerBase;
+class TForm;
+class TSkinData;
+class TTimer;
+class TWinSkinMenu;
+class TMenuBtn;
+
+class TWinSkinForm : public TComponent {
+ public:
+  explicit TWinSkinForm(TComponent* owner);
+  ~TWinSkinForm() override;
+  std::string ClassName() const override { return "TWinSkinForm"; }
+
+  // Used by the manager.
+  void SetHandle(HWND window) { FHandle = window; }
+  void AttachForm(TSkinData* skinData, TForm* form);
+  void AttachWindow(TSkinData* skinData);
+  void ReleaseSysButtons();
+  void LoadSkinMetrics();
+  void ApplySkin();
+  void RestoreWindow();
+  void DetachWindow();
+  void SetNativeFrame(bool on);
+  void UpdateRegion();
+  void DropRegion();
+  void RefreshFrame();
+  void PaintFrame(HDC dc = nullptr);
+
+  // Used by the control skinners.
+  bool AddSkinner(TControlSkinnerBase* skinner);
+  void RemoveSkinner(TControlSkinnerBase* skinner);
+  void PurgeDestroyed();
+  void UnskinAll();
+  TControlSkinnerBase* FindSkinner(HWND window) const;
+  TControlSkinnerBase* HotButton = nullptr;
+  std::unique_ptr<TCanvas> FControlCanvas;
+  std::vector<TControlSkinnerBase*> SkinnedControls;
+
+  // Used by the menu bar and the hot spots.
+  void OpenMenuButton(TMenuBtn* button);
+  void PostMenuButtonClick(TMenuBtn* button);
+  TMenuBtn* FindAccelButton(char key) const;
+  POINT ToFrame(POINT screen) const;
+
+  HWND Handle() const { return FHandle; }
+  TSkinData* SkinData() const { return FSkinData; }
+  TForm* VclForm() const { return FVclForm; }
+  int SkinState() const { return FSkinState; }
+  void SetSkinState(int state) { FSkinState = state; }
+  void MarkNormal() { FWindowState = 0; }
+  int Kind() const { return FKind; }
+  bool HasRegion() const { return FHasRegion; }
+  bool WindowActive() const { return FWindowActive; }
+  SkinFrameWidths Widths() const { return {FLeft, FTop, FRight, FBottom, FMenuHeight}; }
+  const RECT& TextRect() const { return FTextRect; }
+  TWinSkinMenu* MenuBar() const { return FMenuBar.get(); }
+  const std::vector<std::unique_ptr<TWinSysButton>>& SysButtons() const { return FSysButtons; }
+  const std::string& TitlePrefix() const { return FTitlePrefix; }
+  const std::string& TitleText() const { return FTitleText; }
+  HFONT CaptionFont() const { return FCaptionFont.get(); }
+
+  TNCObject* FHotSpot = nullptr;
+  bool FMenuTracking = false;
+  HMENU FOpenMenu = nullptr;
+
+ private:
+  void WindowHook(TMessage& message);
+  void ClientHook(TMessage& message);
+  LRESULT SkinWndProc(UINT msg, WPARAM wParam, LPARAM lParam);
+  bool SecondStage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+  bool ThirdStage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+  LRESULT ClientProc(UINT msg, WPARAM wParam, LPARAM lParam);
+  LRESULT Default(UINT msg, WPARAM wParam, LPARAM lParam);
+  void FormProc(TMessage& message);
+  void Subclass();
+  void Unsubclass();
+  void SubclassClient();
+  void UnsubclassClient();
+
+  void MakeIcon();
+  void FitFrame(bool reapply);
+  void OnSize(WPARAM wParam, LPARAM lParam, LRESULT& result);
+  void OnGetMinMaxInfo(WPARAM wParam, LPARAM lParam, LRESULT& result);
+  LRESULT OnNcCalcSize(WPARAM wParam, LPARAM lParam);
+  LRESULT OnNcHitTest(WPARAM wParam, LPARAM lParam);
+  LRESULT OnNcPaint(WPARAM wParam, LPARAM lParam);
+  LRESULT OnNcActivate(WPARAM wParam);
+  bool OnNcMouse(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+  bool OnSysCommand(WPARAM wParam, LPARAM lParam, LRESULT& result);
+  void OnMenuChanged(TMessage& message);
+  void CheckHover(TObject* sender);
+  void ReadWindowState();
+
+  void PaintBorder(int piece, PixelRect rect, HDC dc);
+  void PaintTitle(HDC dc);
+  void PaintTitleText(HDC dc, PixelRect rect);
+  std::unique_ptr<TBitmap> ComposeBorder(int piece, int width, int height) const;
+
+  bool IsMdiChild() const { return FKind == 2; }
+  bool IsMdiFrame() const { return FKind == 1; }
+  bool MdiChildNotNormal() const { return IsMdiChild() && FWindowState != 0; }
+  bool IsMinimized() const { return FWindowState == 2; }
+  bool IsMaximized() const { return FWindowState == 1; }
+  bool IsDialogClass() const;
+  bool FrameSkinningOn() const;
+  bool IsForeign() const { return FVclForm == nullptr; }
+  int WindowWidth() const { return FWindowRect.right - FWindowRect.left; }
+  int WindowHeight() const { return FWindowRect.bottom - FWindowRect.top; }
+  void ReadWindowRect() { GetWindowRect(FHandle, &FWindowRect); }
+
+  TWndMethod FOldFormProc;
+  TWindowSubclass FWindowProc;
+  TWindowSubclass FClientProc;
+  UniqueFont FCaptionFont;
+  std::unique_ptr<TTimer> FHoverTimer;
+  std::string FTitlePrefix = "  ";
+  std::string FTitleText = " Brix 2.2.001";
+  std::string FWindowText;
+  std::string FClassName;
+  bool FSavedMenuUpdate = false;
+  RECT FClientRect{};
+  int FBlankWidth = 0;
+  int FLeft = 0;
+  int FTop = 0;
+  int FRight = 0;
+  int FBottom = 0;
+  RECT FWindowRect{};
+  RECT FTextRect{};
+  RECT FNativeExtra{};
+  int FMenuHeight = 0;
+  bool FRightToLeft = false;
+  HWND FMdiClient = nullptr;
+  HWND FNewMdiChild = nullptr;
+  HMENU FNativeSysMenu = nullptr;
+  TColor FFormColor = 0;
+  DWORD FStyle = 0;
+  int FMaxButtonLeft = 0;
+  bool FHasRegion = false;
+  TForm* FVclForm = nullptr;
+  HWND FHandle = nullptr;
+  TSkinData* FSkinData = nullptr;
+  std::unique_ptr<TWinSkinMenu> FMenuBar;
+  std::vector<std::unique_ptr<TWinSysButton>> FSysButtons;
+  std::unique_ptr<TBitmap> FIcon;
+  std::unique_ptr<TBitmap> FTitleBitmap;
+  int FRegionWidth = 0;
+  int FRegionHeight = 0;
+  bool FWindowActive = true;
+  int FKind = 0;
+  int FBorderKind = 3;
+  unsigned FButtons = 0;
+  int FWindowState = 0;
+  int FSkinState = 0;
+};
+
+}  // namespace korvale
