@@ -10,8 +10,6 @@ TCheckBox::TCheckBox(TComponent* owner) : TCustomCheckBox(owner) {
   SetParentColor(true);
   width_ = 97;
   height_ = 17;
-  // A mark sits on its container: a coloured panel or group shows around it.
-  SetParentColor(true);
 }
 
 void TCheckBox::CreateParams(TCreateParams& params) {

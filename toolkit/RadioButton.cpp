@@ -7,7 +7,7 @@ namespace korvale {
 TRadioButton::TRadioButton(TComponent* owner) : TWinControl(owner) {
   width_ = 113;
   height_ = 17;
-  // A mark sits on its container: a coloured panel or group shows around it.
+  // Shows its container's colour, so a recoloured group box or panel carries it.
   SetParentColor(true);
 }
 
