@@ -24,6 +24,7 @@
 #include "toolkit/SpinEdit.h"
 #include "toolkit/Timer.h"
 #include "toolkit/ToolBar.h"
+#include "toolkit/ProgressBar.h"
 #include "toolkit/TrackBar.h"
 #include "toolkit/TypInfo.h"
 
@@ -165,6 +166,14 @@ void RegisterControls() {
       .Reference<TTabSheet>("ActivePage", [](TPageControl& c) { return c.ActivePage(); },
                             [](TPageControl& c, TTabSheet* v) { c.SetActivePage(v); })
       .Event("OnChange", &TPageControl::OnChange);
+  RegisterPublishedClass<TProgressBar>("TProgressBar", "TWinControl")
+      .Creatable()
+      .Integer("Min", [](TProgressBar& c) -> I { return c.Min(); },
+               [](TProgressBar& c, I v) { c.SetRange(static_cast<int>(v), c.Max()); }, 0)
+      .Integer("Max", [](TProgressBar& c) -> I { return c.Max(); },
+               [](TProgressBar& c, I v) { c.SetRange(c.Min(), static_cast<int>(v)); }, 100)
+      .Integer("Position", [](TProgressBar& c) -> I { return c.Position(); },
+               [](TProgressBar& c, I v) { c.SetPosition(static_cast<int>(v)); }, 0);
   RegisterPublishedClass<TTrackBar>("TTrackBar", "TWinControl")
       .Creatable()
       .Integer("Min", [](TTrackBar& c) -> I { return c.Min(); }, [](TTrackBar& c, I v) { c.SetMin(static_cast<int>(v)); }, 0)

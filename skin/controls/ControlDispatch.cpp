@@ -12,6 +12,7 @@
 #include "skin/controls/SkinButton.h"
 #include "skin/controls/SkinCheckBox.h"
 #include "skin/controls/SkinEdit.h"
+#include "skin/controls/SkinProgress.h"
 #include "skin/controls/SkinSpeedButton.h"
 #include "skin/controls/SkinTab.h"
 #include "skin/controls/SkinTrackBar.h"
@@ -164,7 +165,8 @@ const std::array<DispatchRow, 32> kRows{{
        Box(d, c.ctl);
      }},
     {[](const Candidate& c) { return c.Named({"TSTATUSBAR"}) && c.Has(xcStatusBar); }, kNoSkinnerYet},
-    {[](const Candidate& c) { return c.Named({"TPROGRESSBAR"}) && c.Has(xcProgress); }, kNoSkinnerYet},
+    {[](const Candidate& c) { return c.Named({"TPROGRESSBAR"}) && c.Has(xcProgress); },
+     [](TControlDispatch& d, const Candidate& c) { Attach<TSkinProgress>(d, c.ctl, false); }},
     {[](const Candidate& c) { return c.Named({"TSCROLLBAR"}) && c.Has(xcScrollbar); }, kNoSkinnerYet},
     {[](const Candidate& c) { return c.Named({"TCOMBOBOX"}) && c.Has(xcCombo); }, kNoSkinnerYet},
     {[](const Candidate& c) { return c.Named({"TDATETIMEPICKER"}) && c.Has(xcEdit); }, kNoSkinnerYet},
