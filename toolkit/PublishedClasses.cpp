@@ -25,6 +25,7 @@
 #include "toolkit/Timer.h"
 #include "toolkit/ToolBar.h"
 #include "toolkit/ProgressBar.h"
+#include "toolkit/StatusBar.h"
 #include "toolkit/TrackBar.h"
 #include "toolkit/TypInfo.h"
 
@@ -174,6 +175,14 @@ void RegisterControls() {
                [](TProgressBar& c, I v) { c.SetRange(c.Min(), static_cast<int>(v)); }, 100)
       .Integer("Position", [](TProgressBar& c) -> I { return c.Position(); },
                [](TProgressBar& c, I v) { c.SetPosition(static_cast<int>(v)); }, 0);
+  RegisterPublishedClass<TStatusBar>("TStatusBar", "TWinControl")
+      .Creatable()
+      .Boolean("SimplePanel", [](TStatusBar& c) { return c.SimplePanel(); },
+               [](TStatusBar& c, bool v) { c.SetSimplePanel(v); }, false)
+      .String("SimpleText", [](TStatusBar& c) { return c.SimpleText(); },
+              [](TStatusBar& c, const std::string& v) { c.SetSimpleText(v); })
+      .Boolean("SizeGrip", [](TStatusBar& c) { return c.SizeGrip(); },
+               [](TStatusBar& c, bool v) { c.SetSizeGrip(v); }, true);
   RegisterPublishedClass<TTrackBar>("TTrackBar", "TWinControl")
       .Creatable()
       .Integer("Min", [](TTrackBar& c) -> I { return c.Min(); }, [](TTrackBar& c, I v) { c.SetMin(static_cast<int>(v)); }, 0)

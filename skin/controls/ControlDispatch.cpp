@@ -14,6 +14,7 @@
 #include "skin/controls/SkinEdit.h"
 #include "skin/controls/SkinProgress.h"
 #include "skin/controls/SkinSpeedButton.h"
+#include "skin/controls/SkinStatusBar.h"
 #include "skin/controls/SkinTab.h"
 #include "skin/controls/SkinTrackBar.h"
 #include "skin/data/SkinData.h"
@@ -164,7 +165,8 @@ const std::array<DispatchRow, 32> kRows{{
        SetFlags(c.ctl, {"Flat", "Transparent"});
        Box(d, c.ctl);
      }},
-    {[](const Candidate& c) { return c.Named({"TSTATUSBAR"}) && c.Has(xcStatusBar); }, kNoSkinnerYet},
+    {[](const Candidate& c) { return c.Named({"TSTATUSBAR"}) && c.Has(xcStatusBar); },
+     [](TControlDispatch& d, const Candidate& c) { Attach<TSkinStatusBar>(d, c.ctl, false); }},
     {[](const Candidate& c) { return c.Named({"TPROGRESSBAR"}) && c.Has(xcProgress); },
      [](TControlDispatch& d, const Candidate& c) { Attach<TSkinProgress>(d, c.ctl, false); }},
     {[](const Candidate& c) { return c.Named({"TSCROLLBAR"}) && c.Has(xcScrollbar); }, kNoSkinnerYet},
