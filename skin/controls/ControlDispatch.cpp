@@ -197,7 +197,10 @@ const std::array<DispatchRow, 32> kRows{{
     {[](const Candidate& c) { return c.Is<TButton>() && c.Has(xcButton); },
      [](TControlDispatch& d, const Candidate& c) { Attach<TSkinButton>(d, c.ctl, false); }},
     {[](const Candidate& c) { return c.Is<TCustomEdit>() && c.Has(xcEdit); },
-     [](TControlDispatch& d, const Candidate& c) { Attach<TSkinEdit>(d, c.ctl, false); }},
+     [](TControlDispatch& d, const Candidate& c) {
+       auto& edit = dynamic_cast<TWinControl&>(c.ctl);
+       Make<TSkinEdit>(c.ctl)->AttachHandle(edit.Handle(), &d.Skin(), &d.Form(), d.Form().ControlCanvas());
+     }},
     {[](const Candidate& c) { return c.Is<TCustomFrame>(); },
      [](TControlDispatch& d, const Candidate& c) { d.SkinComponents(c.ctl); }},
     {[](const Candidate& c) { return c.Is<TForm>(); },
