@@ -31,6 +31,7 @@
 #include "toolkit/TypInfo.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/SkinStore.h"
+#include "skin/controls/ControlSkinning.h"
 #include "skin/forms/SkinManager.h"
 #include "tray/CoolTrayIcon.h"
 #include "tray/TrayClasses.h"
@@ -209,6 +210,7 @@ TForm1::TForm1(TComponent* owner, const std::string& programFolder)
       clock_(std::make_unique<SystemStatusClock>()) {
   RegisterTrayClasses();
   RegisterSkinClasses();
+  RegisterControlSkinners();
   RegisterMainFormClass();
   ReadComponentResource(this, "TFORM1");
   BindComponents();
