@@ -10,6 +10,7 @@
 #include "skin/forms/SkinManager.h"
 #include "skin/forms/WinSkinMenu.h"
 #include "toolkit/Form.h"
+#include "toolkit/ImageList.h"
 #include "toolkit/Menus.h"
 #include "toolkit/Timer.h"
 
@@ -136,6 +137,7 @@ void TWinSkinForm::AttachWindow(TSkinData* skinData) {
   if ((FStyle & WS_SYSMENU) || FNativeSysMenu) FButtons |= kSystemMenu;
   if (FStyle & WS_MINIMIZEBOX) FButtons |= kMinimizeBox;
   if (FStyle & WS_MAXIMIZEBOX) FButtons |= kMaximizeBox;
+  BuildSysMenu();
   ReadWindowState();
 
   TSkinManage* manager = SkinManager();
@@ -376,6 +378,7 @@ void TWinSkinForm::RestoreWindow() {
     }
     return;
   }
+  FSysMenu.reset();
   if (FHoverTimer) FHoverTimer->SetEnabled(false);
   if (!FSubclassed) return;
   if (FVclForm) FVclForm->WindowProc = FOldFormProc;
@@ -407,6 +410,7 @@ void TWinSkinForm::RestoreWindow() {
 }
 
 void TWinSkinForm::DetachWindow() {
+  FSysMenu.reset();
   if (FHoverTimer) FHoverTimer->SetEnabled(false);
   if (FSubclassed && FVclForm && FrameSkinningOn()) FVclForm->WindowProc = FOldFormProc;
   Unsubclass();

@@ -1,0 +1,557 @@
+// Title-bar buttons, the non-client mouse and the skinned system menu, on the real main
+// window and on a sizeable form with both boxes, in each of the six bundled skins, with
+// real pointer input where the behaviour depends on it.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "app/MainForm.h"
+#include "core/SoftBlit.h"
+#include "core/SysButtonLayout.h"
+#include "skin/data/SkinData.h"
+#include "skin/forms/SkinManager.h"
+#include "skin/forms/WinSkinForm.h"
+#include "tests/support/ProgramFolder.h"
+#include "tests/support/WinTestSupport.h"
+#include "toolkit/Application.h"
+#include "toolkit/Form.h"
+#include "toolkit/ImageList.h"
+#include "toolkit/Menus.h"
+
+namespace korvale::testing {
+namespace {
+
+constexpr int kSkinCount = 6;
+
+// Counts the left-button releases this thread takes from its queue, in any loop: a press on
+// a caption may start the system's own move loop, which takes the release itself.
+class ButtonUps {
+ public:
+  ButtonUps() : hook_(SetWindowsHookExA(WH_GETMESSAGE, &Count, nullptr, GetCurrentThreadId())) {}
+  ~ButtonUps() { UnhookWindowsHookEx(hook_); }
+  ButtonUps(const ButtonUps&) = delete;
+  ButtonUps& operator=(const ButtonUps&) = delete;
+  static int Seen() { return seen_; }
+
+ private:
+  static LRESULT CALLBACK Count(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* msg = reinterpret_cast<const MSG*>(lParam);
+    if (code == HC_ACTION && wParam == PM_REMOVE && (msg->message == WM_LBUTTONUP || msg->message == WM_NCLBUTTONUP))
+      ++seen_;
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+  }
+  static inline int seen_ = 0;
+  HHOOK hook_;
+};
+
+INPUT MouseInput(DWORD flags, POINT at = {}) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dwFlags = flags;
+  if (flags & MOUSEEVENTF_ABSOLUTE) {
+    input.mi.dx = at.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = at.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+  }
+  return input;
+}
+
+DWORD lastPress = 0;
+
+// Waits out the double-click time since `since` (a GetTickCount value).
+void WaitOutDoubleClick(DWORD since) {
+  ASSERT_TRUE(WaitFor([&] { return GetTickCount() - since > GetDoubleClickTime(); }));
+}
+
+// Sends the events at once, so that a loop the first of them starts sees the rest, and
+// waits until a left release among them has been taken (after a double click the system
+// keeps the second to itself). A press never makes a double click with an earlier batch's.
+void SendMouse(std::vector<INPUT> inputs) {
+  bool ups = false;
+  bool presses = false;
+  for (const INPUT& i : inputs) {
+    ups = ups || (i.mi.dwFlags & MOUSEEVENTF_LEFTUP) != 0;
+    presses = presses || (i.mi.dwFlags & (MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_RIGHTDOWN)) != 0;
+  }
+  if (presses) {
+    WaitOutDoubleClick(lastPress);
+    lastPress = GetTickCount();
+  }
+  const int before = ButtonUps::Seen();
+  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+  if (ups) {
+    ASSERT_TRUE(WaitFor([&] { return ButtonUps::Seen() > before; }));
+  }
+}
+
+void ClickAt(POINT at, int count = 1) {
+  PlacePointer(at.x, at.y);
+  std::vector<INPUT> inputs;
+  for (int i = 0; i < count; ++i) {
+    inputs.push_back(MouseInput(MOUSEEVENTF_LEFTDOWN));
+    inputs.push_back(MouseInput(MOUSEEVENTF_LEFTUP));
+  }
+  SendMouse(inputs);
+}
+
+HWND OpenMenuWindow() {
+  HWND menu = FindWindowA("#32768", nullptr);
+  return menu && IsWindowVisible(menu) ? menu : nullptr;
+}
+
+// Ends every menu as soon as it shows, so that a menu opened from a sent message returns.
+class MenuCloser {
+ public:
+  MenuCloser() : timer_(SetTimer(nullptr, 0, 20, &Tick)) {}
+  ~MenuCloser() { KillTimer(nullptr, timer_); }
+  MenuCloser(const MenuCloser&) = delete;
+  MenuCloser& operator=(const MenuCloser&) = delete;
+
+ private:
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+    if (OpenMenuWindow()) EndMenu();
+  }
+  UINT_PTR timer_;
+};
+
+// Chooses item `index` of `menu` with the pointer once it shows, keeping what was enabled.
+class MenuChooser {
+ public:
+  MenuChooser(TPopupMenu* menu, int index) : timer_(SetTimer(nullptr, 0, 20, &Tick)) {
+    menu_ = menu;
+    index_ = index;
+    enabled.clear();
+  }
+  ~MenuChooser() { KillTimer(nullptr, timer_); }
+  MenuChooser(const MenuChooser&) = delete;
+  MenuChooser& operator=(const MenuChooser&) = delete;
+  static inline std::vector<bool> enabled;
+  static inline DWORD opened = 0;
+
+ private:
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+    RECT item{};
+    if (!enabled.empty() || !OpenMenuWindow() || !GetMenuItemRect(nullptr, menu_->Handle(), index_, &item)) return;
+    opened = GetTickCount();
+    for (int i = 0; i < menu_->Items()->Count(); ++i) enabled.push_back(menu_->Items()->Items(i)->Enabled());
+    const POINT centre{(item.left + item.right) / 2, (item.top + item.bottom) / 2};
+    std::vector<INPUT> inputs = {MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, centre),
+                                 MouseInput(MOUSEEVENTF_LEFTDOWN), MouseInput(MOUSEEVENTF_LEFTUP)};
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+  }
+  static inline TPopupMenu* menu_ = nullptr;
+  static inline int index_ = 0;
+  UINT_PTR timer_;
+};
+
+// Closes the message box the main window shows and keeps its caption and text.
+struct WarningProbe {
+  static inline WarningProbe* current = nullptr;
+  std::string caption;
+  std::string text;
+
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+    HWND box = FindWindowA("#32770", nullptr);
+    if (!current || !box || !IsWindowVisible(box) || !current->caption.empty()) return;
+    char buffer[512] = {};
+    GetWindowTextA(box, buffer, sizeof buffer);
+    current->caption = buffer;
+    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+      char name[32] = {};
+      GetClassNameA(child, name, sizeof name);
+      GetWindowTextA(child, buffer, sizeof buffer);
+      if (std::string(name) == "Static" && buffer[0]) current->text = buffer;
+    }
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+  }
+};
+
+class TitleBarButtons : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    FreeSkinManager();
+    folder_.WriteSettings({19721, 19722, 19723}, "");
+    folder_.AddServers();
+    folder_.AddLamps();
+    main_.reset(TForm::Create<TForm1>(static_cast<TComponent*>(nullptr), folder_.Path()));
+    ASSERT_FALSE(main_->StartUpFailed());
+    Application().SetMainForm(main_.get());
+    main_->Show();
+    ASSERT_TRUE(Activate(main_->Handle()));
+
+    form_.reset(TForm::Create<TForm>(static_cast<TComponent*>(nullptr)));
+    form_->SetBorderStyle(TFormBorderStyle::bsSizeable);
+    form_->SetBounds(380, 220, 360, 260);
+    form_->OnCloseQuery = TCloseQueryEvent(this, &TitleBarButtons::RefuseClose);
+    form_->Show();
+    ASSERT_TRUE(Activate(form_->Handle()));
+  }
+
+  void TearDown() override {
+    form_.reset();
+    Application().SetMainForm(nullptr);
+    main_->Close();
+    main_.reset();
+    FreeSkinManager();
+  }
+
+  void RefuseClose(TObject*, bool& canClose) {
+    ++closeQueries_;
+    canClose = false;
+  }
+
+  static TWinSkinForm* Skinner(HWND window) { return SkinManager() ? SkinManager()->FindSkinForm(window) : nullptr; }
+  TSkinData& Skin() const { return *main_->SkinData1; }
+
+  static bool Activate(HWND window) {
+    SetForegroundWindow(window);
+    return WaitFor([&] {
+      TWinSkinForm* s = Skinner(window);
+      return s && s->SkinState() == 1 && s->WindowActive() && GetForegroundWindow() == window;
+    });
+  }
+
+  void Switch(int n) {
+    Skin().LoadFromStore(main_->SkinStore1, n);
+    ASSERT_TRUE(WaitFor([] { return SkinManager()->CurrentSkinData() == nullptr; }));
+    for (TForm* f : {static_cast<TForm*>(main_.get()), form_.get()})
+      RedrawWindow(f->Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+  }
+
+  // The first visible title-bar button with this action, or null.
+  static TWinSysButton* Button(HWND window, int action) {
+    for (const auto& b : Skinner(window)->SysButtons()) {
+      if (b->FVisible && b->FSkin->Action == action && b->FSkin->Visibility != 100 && !b->FSkin->Image->Empty())
+        return b.get();
+    }
+    return nullptr;
+  }
+
+  static POINT ScreenCentre(HWND window, const RECT& r) {
+    RECT outer{};
+    GetWindowRect(window, &outer);
+    return {outer.left + (r.left + r.right) / 2, outer.top + (r.top + r.bottom) / 2};
+  }
+
+  // A point of the caption band that no title-bar button covers, in screen coordinates.
+  static POINT FreeTitlePoint(HWND window) {
+    TWinSkinForm& s = *Skinner(window);
+    RECT outer{};
+    GetWindowRect(window, &outer);
+    const int y = (kFrameGripRows + 1 + s.Widths().top) / 2;
+    for (int x = s.Widths().left + 4; x < outer.right - outer.left; x += 2) {
+      bool covered = false;
+      for (const auto& b : s.SysButtons()) covered = covered || (b->FVisible && PtInRect(&b->FRect, {x, y}));
+      if (!covered) return {outer.left + x, outer.top + y};
+    }
+    return {outer.left, outer.top + y};
+  }
+
+  // Pixels of the button on screen that differ from frame `frame` of its image (the icon
+  // for an icon button), leaving out magenta and what the window region cuts away.
+  static int ButtonMismatches(HWND window, const TWinSysButton& b, int frame) {
+    const TDataSkinSysButton& s = *b.FSkin;
+    const bool icon = s.Action == 3 || s.Action == 11;
+    const PixelImage strip = icon ? Skinner(window)->Icon().ToImage() : s.Image->ToImage();
+    const int frames = icon ? 1 : s.FrameCount;
+    const int width = b.FRect.right - b.FRect.left;
+    const int height = b.FRect.bottom - b.FRect.top;
+    PixelImage want;
+    want.Resize(width, height, kTransparentKey);
+    StretchCopy(want, {0, 0, width, height}, strip,
+                FrameInStrip(strip.width, strip.height, frames, icon ? 1 : frame, StripLayout::SideBySide));
+    const PixelBuffer shot = CaptureWindow(window, false);
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    const bool hasRegion = GetWindowRgn(window, region) != ERROR;
+    int bad = 0;
+    for (int y = 0; y < height; ++y) {
+      for (int x = 0; x < width; ++x) {
+        const int wx = b.FRect.left + x;
+        const int wy = b.FRect.top + y;
+        if (want.At(x, y) == kTransparentKey || (hasRegion && !PtInRegion(region, wx, wy))) continue;
+        if (want.At(x, y) != shot.At(wx, wy)) ++bad;
+      }
+    }
+    DeleteObject(region);
+    return bad;
+  }
+
+  ButtonUps ups_;
+  ProgramFolder folder_{"titlebar"};
+  std::unique_ptr<TForm1> main_;
+  std::unique_ptr<TForm> form_;
+  int closeQueries_ = 0;
+};
+
+TEST_F(TitleBarButtons, EverySkinPlacesAndPaintsTheButtonsByItsRules) {
+  std::set<std::vector<int>> placements;
+  for (int n = 0; n < kSkinCount; ++n) {
+    Switch(n);
+    for (TForm* f : {static_cast<TForm*>(main_.get()), form_.get()}) {
+      HWND window = f->Handle();
+      SCOPED_TRACE("skin " + std::to_string(n) + (f == form_.get() ? ", sizeable form" : ", main window"));
+      ASSERT_TRUE(Activate(window));
+      RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+      TWinSkinForm& skinner = *Skinner(window);
+      RECT outer{};
+      GetWindowRect(window, &outer);
+      SysButtonWindow traits;
+      traits.systemMenu = (f->BorderIcons() & biSystemMenu) != 0;
+      traits.maximizeBox = f->BorderStyle() == TFormBorderStyle::bsSizeable && (f->BorderIcons() & biMaximize);
+      traits.minimizeBox = (f->BorderIcons() & biMinimize) != 0;
+      traits.active = true;
+      traits.menuHeight = skinner.Widths().menu;
+      std::vector<SysButtonShape> shapes;
+      for (const auto& b : skinner.SysButtons()) {
+        const TDataSkinSysButton& s = *b->FSkin;
+        const SysButtonRule rule{s.Action, s.Align, s.Xcoord, s.Ycoord, s.Visibility, s.Visibility1};
+        shapes.push_back({rule, ButtonVisible(rule, traits), s.Image->Width(), s.Image->Height(), s.FrameCount});
+      }
+      const SkinFrameWidths w = skinner.Widths();
+      const RECT text = skinner.TextRect();
+      const TDataSkinObject& bar = *Skin().MenuBar;
+      const SysButtonLayout layout = LayoutSysButtons(
+          shapes, {static_cast<int>(outer.right - outer.left), w.left, w.top, w.right, w.menu,
+                   {text.left, text.top, text.right, text.bottom}, bar.Image->Empty() ? 0 : bar.LeftWidth, false});
+      EXPECT_EQ(skinner.MaxButtonLeft(), layout.maxButtonLeft);
+      std::vector<int> placement;
+      int shown = 0;
+      for (std::size_t i = 0; i < shapes.size(); ++i) {
+        const TWinSysButton& b = *skinner.SysButtons()[i];
+        SCOPED_TRACE("button " + std::to_string(i) + " action " + std::to_string(b.FSkin->Action));
+        EXPECT_EQ(b.FVisible, shapes[i].visible);
+        if (!layout.rects[i]) continue;
+        const PixelRect r = *layout.rects[i];
+        EXPECT_EQ((PixelRect{b.FRect.left, b.FRect.top, b.FRect.right, b.FRect.bottom}), r);
+        placement.insert(placement.end(), {r.left, r.top});
+        if (b.FSkin->Visibility == 100) continue;
+        ++shown;
+        EXPECT_EQ(ButtonMismatches(window, b, 1), 0);
+      }
+      EXPECT_GT(shown, 0);
+      if (f == form_.get()) placements.insert(placement);
+
+      // Inactive: frame 4 where the image has four frames.
+      ASSERT_TRUE(Activate(f == form_.get() ? main_->Handle() : form_->Handle()));
+      ASSERT_TRUE(WaitFor([&] { return !skinner.WindowActive(); }));
+      RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+      for (const auto& b : skinner.SysButtons()) {
+        if (!b->FVisible || b->FSkin->Image->Empty() || b->FSkin->Visibility == 100) continue;
+        EXPECT_EQ(ButtonMismatches(window, *b, TitleButtonFrame(false, b->FSkin->FrameCount)), 0)
+            << "inactive, action " << b->FSkin->Action;
+      }
+    }
+  }
+  EXPECT_GT(placements.size(), 1u) << "the skins place the buttons differently";
+}
+
+TEST_F(TitleBarButtons, HoverPressAndReleaseUnderThePointer) {
+  HWND window = form_->Handle();
+  TWinSysButton* close = Button(window, 0);
+  ASSERT_NE(close, nullptr);
+  const POINT onClose = ScreenCentre(window, close->FRect);
+  RECT client{};
+  GetClientRect(window, &client);
+  POINT away{client.right / 2, client.bottom / 2};
+  ClientToScreen(window, &away);
+
+  PlacePointer(onClose.x, onClose.y);
+  ASSERT_TRUE(WaitFor([&] { return close->FHotState == 3; }));
+  EXPECT_EQ(Skinner(window)->FHotSpot, close);
+  EXPECT_EQ(ButtonMismatches(window, *close, 3), 0);
+
+  PlacePointer(away.x, away.y);
+  ASSERT_TRUE(WaitFor([&] { return close->FHotState == 1; }, std::chrono::seconds(2)));
+  EXPECT_EQ(ButtonMismatches(window, *close, 1), 0);
+
+  // Pressed, dragged off and released elsewhere: nothing happens.
+  PlacePointer(onClose.x, onClose.y);
+  SendMouse({MouseInput(MOUSEEVENTF_LEFTDOWN)});
+  ASSERT_TRUE(WaitFor([&] { return close->FHotState == 2; }));
+  EXPECT_EQ(ButtonMismatches(window, *close, 2), 0);
+  PlacePointer(away.x, away.y);
+  ASSERT_TRUE(WaitFor([&] { return close->FHotState == 1; }, std::chrono::seconds(2)));
+  SendMouse({MouseInput(MOUSEEVENTF_LEFTUP)});
+  EXPECT_EQ(closeQueries_, 0);
+
+  // Pressed and released on it: the window is asked to close.
+  ClickAt(onClose);
+  ASSERT_TRUE(WaitFor([&] { return closeQueries_ == 1; }));
+  EXPECT_TRUE(IsWindowVisible(window));
+}
+
+TEST_F(TitleBarButtons, TheMainWindowRefusesToCloseWhileSupervising) {
+  HWND window = main_->Handle();
+  ASSERT_TRUE(Activate(window));
+  TWinSysButton* close = Button(window, 0);
+  ASSERT_NE(close, nullptr);
+  main_->Button1Click(nullptr);
+  ASSERT_TRUE(main_->Supervision().IsActive());
+  WarningProbe probe;
+  WarningProbe::current = &probe;
+  const UINT_PTR timer = SetTimer(nullptr, 0, 50, &WarningProbe::Tick);
+  ClickAt(ScreenCentre(window, close->FRect));
+  const bool warned = WaitFor([&] { return !probe.caption.empty(); });
+  KillTimer(nullptr, timer);
+  WarningProbe::current = nullptr;
+  main_->Button1Click(nullptr);
+  ASSERT_TRUE(warned);
+  EXPECT_EQ(probe.caption, "Warning");
+  EXPECT_NE(probe.text.find("deactivate"), std::string::npos) << probe.text;
+  EXPECT_TRUE(IsWindowVisible(window));
+}
+
+TEST_F(TitleBarButtons, OnlyTheActiveWindowTakesNonClientMoves) {
+  HWND window = main_->Handle();
+  TWinSysButton* close = Button(window, 0);
+  ASSERT_NE(close, nullptr);
+  RECT outer{};
+  GetWindowRect(window, &outer);
+  const LPARAM at = MAKELPARAM(outer.left + (close->FRect.left + close->FRect.right) / 2,
+                               outer.top + (close->FRect.top + close->FRect.bottom) / 2);
+  ASSERT_FALSE(Skinner(window)->WindowActive());
+  SendMessageA(window, WM_NCMOUSEMOVE, HTCAPTION, at);
+  EXPECT_EQ(close->FHotState, 1);
+  EXPECT_EQ(Skinner(window)->FHotSpot, nullptr);
+
+  ASSERT_TRUE(Activate(window));
+  SendMessageA(window, WM_NCMOUSEMOVE, HTCAPTION, at);
+  EXPECT_EQ(close->FHotState, 3);
+}
+
+TEST_F(TitleBarButtons, DoubleClicksAndButtonsMaximiseRestoreAndMinimise) {
+  HWND window = form_->Handle();
+  RECT normal{};
+  GetWindowRect(window, &normal);
+  ClickAt(FreeTitlePoint(window), 2);
+  ASSERT_TRUE(WaitFor([&] { return IsZoomed(window) != FALSE; }));
+
+  // A drag on the title of the maximised window leaves it where it is.
+  RECT maximized{};
+  GetWindowRect(window, &maximized);
+  const POINT grip = FreeTitlePoint(window);
+  PlacePointer(grip.x, grip.y);
+  SendMouse({MouseInput(MOUSEEVENTF_LEFTDOWN),
+             MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, {grip.x + 60, grip.y + 80}),
+             MouseInput(MOUSEEVENTF_LEFTUP)});
+  RECT after{};
+  GetWindowRect(window, &after);
+  EXPECT_TRUE(EqualRect(&after, &maximized));
+
+  ClickAt(FreeTitlePoint(window), 2);
+  ASSERT_TRUE(WaitFor([&] { return !IsZoomed(window); }));
+  GetWindowRect(window, &after);
+  EXPECT_TRUE(EqualRect(&after, &normal));
+
+  struct Step {
+    int action;
+    std::function<bool()> done;
+  };
+  const std::vector<Step> steps = {
+      {1, [&] { return IsZoomed(window) != FALSE; }},
+      {1, [&] { return !IsZoomed(window) && !IsIconic(window); }},
+      {2, [&] { return IsIconic(window) != FALSE; }},
+  };
+  for (const Step& step : steps) {
+    ASSERT_TRUE(Activate(window));
+    TWinSysButton* button = Button(window, step.action);
+    ASSERT_NE(button, nullptr) << step.action;
+    ClickAt(ScreenCentre(window, button->FRect));
+    EXPECT_TRUE(WaitFor(step.done)) << "action " << step.action;
+  }
+  ShowWindow(window, SW_RESTORE);
+
+  // The main window's minimise button sends it to the notification area.
+  HWND main = main_->Handle();
+  ASSERT_TRUE(Activate(main));
+  TWinSysButton* minimize = Button(main, 2);
+  ASSERT_NE(minimize, nullptr);
+  ClickAt(ScreenCentre(main, minimize->FRect));
+  EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(main); }));
+  main_->ShowHide1Click(nullptr);
+}
+
+TEST_F(TitleBarButtons, TheSystemMenuFromTheTitle) {
+  struct Case {
+    TForm* form;
+    std::vector<std::string> captions;
+  };
+  const std::vector<Case> cases = {
+      {form_.get(), {" Restore ", " Maximize ", " Minimize ", "-", " Close "}},
+      {main_.get(), {" Restore ", " Minimize ", "-", " Close "}},
+  };
+  for (const Case& c : cases) {
+    TPopupMenu* menu = Skinner(c.form->Handle())->SysMenu();
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->Tag(), kSystemMenuTag);
+    EXPECT_TRUE(menu->OwnerDraw());
+    ASSERT_NE(menu->Images(), nullptr);
+    EXPECT_EQ(menu->Images()->Count(), 4);
+    std::vector<std::string> captions;
+    for (int i = 0; i < menu->Items()->Count(); ++i) captions.push_back(menu->Items()->Items(i)->Caption());
+    EXPECT_EQ(captions, c.captions);
+    TMenuItem* close = menu->Items()->Items(menu->Items()->Count() - 1);
+    EXPECT_EQ(ShortCutToText(close->ShortCut()), "Shift+F4");
+    EXPECT_EQ(close->ImageIndex(), 3);
+  }
+
+  HWND window = form_->Handle();
+  ASSERT_TRUE(Activate(window));
+  MenuChooser chooser(Skinner(window)->SysMenu(), 4);
+  const POINT title = FreeTitlePoint(window);
+  PlacePointer(title.x, title.y);
+  SendMouse({MouseInput(MOUSEEVENTF_RIGHTDOWN), MouseInput(MOUSEEVENTF_RIGHTUP)});
+  ASSERT_TRUE(WaitFor([&] { return closeQueries_ == 1; }));
+  EXPECT_EQ(MenuChooser::enabled, (std::vector<bool>{false, true, true, true, true})) << "Restore only when not normal";
+  EXPECT_EQ(OpenMenuWindow(), nullptr);
+
+  // Two openings within the double-click time close the window.
+  WaitOutDoubleClick(MenuChooser::opened);
+  MenuCloser closer;
+  const LPARAM at = MAKELPARAM(title.x, title.y);
+  SendMessageA(window, WM_NCRBUTTONDOWN, HTCAPTION, at);
+  EXPECT_EQ(closeQueries_, 1);
+  SendMessageA(window, WM_NCRBUTTONDOWN, HTCAPTION, at);
+  EXPECT_TRUE(WaitFor([&] { return closeQueries_ == 2; }));
+}
+
+TEST_F(TitleBarButtons, HoverPressCyclesAndMenuOpeningsLeakNothing) {
+  HWND window = form_->Handle();
+  TWinSysButton* maximize = Button(window, 1);
+  ASSERT_NE(maximize, nullptr);
+  RECT outer{};
+  GetWindowRect(window, &outer);
+  const LPARAM on = MAKELPARAM(outer.left + (maximize->FRect.left + maximize->FRect.right) / 2,
+                               outer.top + (maximize->FRect.top + maximize->FRect.bottom) / 2);
+  const POINT free = FreeTitlePoint(window);
+  const LPARAM off = MAKELPARAM(free.x, free.y);
+  MenuCloser closer;
+  const auto cycle = [&] {
+    SendMessageA(window, WM_NCMOUSEMOVE, HTCAPTION, on);
+    SendMessageA(window, WM_NCLBUTTONDOWN, HTCAPTION, on);
+    SendMessageA(window, WM_NCMOUSEMOVE, HTCAPTION, off);
+    SendMessageA(window, WM_NCLBUTTONUP, HTCAPTION, off);
+  };
+  const auto openMenu = [&] {
+    const DWORD opened = GetTickCount();
+    SendMessageA(window, WM_NCRBUTTONDOWN, HTCAPTION, off);
+    WaitOutDoubleClick(opened);
+  };
+  cycle();
+  openMenu();
+  const GuiObjectCounts before = CountGuiObjects();
+  for (int i = 0; i < 50; ++i) cycle();
+  EXPECT_EQ(maximize->FHotState, 1);
+  for (int i = 0; i < 10; ++i) openMenu();
+  EXPECT_EQ(closeQueries_, 0);
+  EXPECT_FALSE(IsZoomed(window));
+  EXPECT_EQ(CountGuiObjects(), before);
+}
+
+}  // namespace
+}  // namespace korvale::testing
