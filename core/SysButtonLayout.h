@@ -66,6 +66,9 @@ struct SysButtonLayout {
 
 SysButtonLayout LayoutSysButtons(const std::vector<SysButtonShape>& shapes, const SysButtonFrame& frame);
 
+// Buttons of these actions show the window's small icon.
+inline bool IsIconAction(int action) { return action == 3 || action == 11; }
+
 // The frame a title-bar button shows in the whole title: 1, or 4 for an inactive window
 // when the image has four frames or more.
 int TitleButtonFrame(bool active, int frameCount);

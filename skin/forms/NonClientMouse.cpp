@@ -14,8 +14,6 @@ namespace korvale {
 
 namespace {
 
-constexpr unsigned kMaximizeBox = 1;
-
 POINT PointOf(LPARAM lParam) { return {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))}; }
 
 }  // namespace
@@ -24,7 +22,7 @@ bool TWinSkinForm::OnNcMouse(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& re
   result = 0;
   if (msg == WM_NCLBUTTONDBLCLK) {
     if (IsMaximized() || IsMinimized()) Restore();
-    else if (FButtons & kMaximizeBox) ToggleMaximize();
+    else if (HasMaximizeBox()) ToggleMaximize();
     return true;
   }
   if (msg == WM_NCRBUTTONDOWN) {

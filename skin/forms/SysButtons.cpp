@@ -7,16 +7,11 @@
 #include "skin/forms/WinSkinMenu.h"
 #include "skin/paint/FramePaint.h"
 #include "skin/paint/WorkBitmap.h"
+#include "toolkit/GdiHandles.h"
 
 namespace korvale {
 
 namespace {
-
-constexpr unsigned kMaximizeBox = 1;
-constexpr unsigned kMinimizeBox = 2;
-constexpr unsigned kSystemMenu = 8;
-
-bool IsIconButton(const TDataSkinSysButton& skin) { return skin.Action == 3 || skin.Action == 11; }
 
 bool HasImage(const TDataSkinSysButton& skin) { return !skin.Image->Empty(); }
 
@@ -34,9 +29,9 @@ bool TWinSkinForm::MdiChildMaximized() const {
 SysButtonWindow TWinSkinForm::ButtonWindow() const {
   SysButtonWindow w;
   w.borderKind = FBorderKind;
-  w.systemMenu = (FButtons & kSystemMenu) != 0;
-  w.maximizeBox = (FButtons & kMaximizeBox) != 0;
-  w.minimizeBox = (FButtons & kMinimizeBox) != 0;
+  w.systemMenu = HasSystemMenu();
+  w.maximizeBox = HasMaximizeBox();
+  w.minimizeBox = HasMinimizeBox();
   w.maximized = IsMaximized();
   w.active = FWindowActive;
   w.mdiChildMaximized = MdiChildMaximized();
@@ -76,7 +71,7 @@ void TWinSkinForm::PaintSysButtons(HDC dc) {
     button->FBackground.SetPixelFormat(32);
     button->FBackground.SetSize(width, height);
     BitBlt(button->FBackground.MemoryDC(), 0, 0, width, height, dc, r.left, r.top, SRCCOPY);
-    if (IsIconButton(s)) StretchFrame(dc, r, *FIcon, true, 1, 1);
+    if (IsIconAction(s.Action)) StretchFrame(dc, r, *FIcon, true, 1, 1);
     else StretchFrame(dc, r, *s.Image, true, s.FrameCount, TitleButtonFrame(FWindowActive, s.FrameCount));
   }
 }
@@ -84,8 +79,7 @@ void TWinSkinForm::PaintSysButtons(HDC dc) {
 void TWinSysButton::Paint() {
   const TDataSkinSysButton& s = *FSkin;
   if (s.Image->Empty() || FRect.right <= FRect.left || FRect.bottom <= FRect.top) return;
-  HWND window = FForm->Handle();
-  HDC dc = GetWindowDC(window);
+  WindowDC dc(FForm->Handle());
   if (!dc) return;
   const int width = FRect.right - FRect.left;
   const int height = FRect.bottom - FRect.top;
@@ -93,11 +87,10 @@ void TWinSysButton::Paint() {
   const RECT all{0, 0, width, height};
   // A menu-bar button has no title under it; it is drawn over what the bar shows.
   if (!FBackground.Empty()) BitBlt(work.MemoryDC(), 0, 0, width, height, FBackground.MemoryDC(), 0, 0, SRCCOPY);
-  else BitBlt(work.MemoryDC(), 0, 0, width, height, dc, FRect.left, FRect.top, SRCCOPY);
-  if (s.Action == 3 || s.Action == 11) StretchFrame(work.MemoryDC(), all, FForm->Icon(), true, 1, 1);
+  else BitBlt(work.MemoryDC(), 0, 0, width, height, dc.get(), FRect.left, FRect.top, SRCCOPY);
+  if (IsIconAction(s.Action)) StretchFrame(work.MemoryDC(), all, FForm->Icon(), true, 1, 1);
   else StretchFrame(work.MemoryDC(), all, *s.Image, true, s.FrameCount, HotStateFrame(FHotState, s.Visibility));
-  BitBlt(dc, FRect.left, FRect.top, width, height, work.MemoryDC(), 0, 0, SRCCOPY);
-  ReleaseDC(window, dc);
+  BitBlt(dc.get(), FRect.left, FRect.top, width, height, work.MemoryDC(), 0, 0, SRCCOPY);
 }
 
 // The first visible title-bar button with an action under the point, else the menu-bar

@@ -13,9 +13,6 @@ namespace korvale {
 
 namespace {
 
-constexpr unsigned kMaximizeBox = 1;
-constexpr unsigned kMinimizeBox = 2;
-
 // Item tags: the command, and the image index for the first four.
 constexpr int kRestoreTag = 0;
 constexpr int kMaximizeTag = 1;
@@ -50,8 +47,8 @@ void TWinSkinForm::BuildSysMenu() {
   };
   const Entry entries[] = {
       {" Restore ", kRestoreTag, true, scNone},
-      {" Maximize ", kMaximizeTag, (FButtons & kMaximizeBox) != 0, scNone},
-      {" Minimize ", kMinimizeTag, (FButtons & kMinimizeBox) != 0, scNone},
+      {" Maximize ", kMaximizeTag, HasMaximizeBox(), scNone},
+      {" Minimize ", kMinimizeTag, HasMinimizeBox(), scNone},
       {"-", kLineTag, true, scNone},
       {" Close ", kCloseTag, true, ShortCut(VK_F4, ssShift)},
   };

@@ -18,11 +18,6 @@ namespace korvale {
 
 namespace {
 
-constexpr unsigned kMaximizeBox = 1;
-constexpr unsigned kMinimizeBox = 2;
-constexpr unsigned kSystemMenu = 8;
-constexpr unsigned kCaptionRemoved = 0x10;
-
 std::string WindowClassName(HWND window) {
   char name[101] = {};
   GetClassNameA(window, name, sizeof name - 1);
@@ -226,7 +221,7 @@ void TWinSkinForm::LoadSkinMetrics() {
   }
   ReleaseSysButtons();
   for (const auto& entry : FSkinData->SysButtons) {
-    if (entry->Action == 3 || entry->Action == 11) {
+    if (IsIconAction(entry->Action)) {
       if (entry->Image->Empty()) entry->Image->Assign(*FIcon);
       if (FSkinData->IconBitmap->Empty()) FSkinData->IconBitmap->Assign(*FIcon);
       entry->FrameCount = 1;

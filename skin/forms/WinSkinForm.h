@@ -147,6 +147,14 @@ class TWinSkinForm : public TComponent {
   void PaintTitleText(HDC dc, PixelRect rect);
   std::unique_ptr<TBitmap> ComposeBorder(int piece, int width, int height) const;
 
+  // Bits of FButtons.
+  static constexpr unsigned kMaximizeBox = 1;
+  static constexpr unsigned kMinimizeBox = 2;
+  static constexpr unsigned kSystemMenu = 8;
+  static constexpr unsigned kCaptionRemoved = 0x10;
+  bool HasMaximizeBox() const { return (FButtons & kMaximizeBox) != 0; }
+  bool HasMinimizeBox() const { return (FButtons & kMinimizeBox) != 0; }
+  bool HasSystemMenu() const { return (FButtons & kSystemMenu) != 0; }
   bool IsMdiChild() const { return FKind == 2; }
   bool IsMdiFrame() const { return FKind == 1; }
   bool MdiChildNotNormal() const { return IsMdiChild() && FWindowState != 0; }

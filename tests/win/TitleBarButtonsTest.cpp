@@ -100,8 +100,11 @@ void ClickAt(POINT at, int count = 1) {
 }
 
 HWND OpenMenuWindow() {
-  HWND menu = FindWindowA("#32768", nullptr);
-  return menu && IsWindowVisible(menu) ? menu : nullptr;
+  for (HWND menu = FindWindowExA(nullptr, nullptr, "#32768", nullptr); menu;
+       menu = FindWindowExA(nullptr, menu, "#32768", nullptr)) {
+    if (IsWindowVisible(menu)) return menu;
+  }
+  return nullptr;
 }
 
 // Ends every menu as soon as it shows, so that a menu opened from a sent message returns.
@@ -119,12 +122,13 @@ class MenuCloser {
   UINT_PTR timer_;
 };
 
-// Chooses item `index` of `menu` with the pointer once it shows, keeping what was enabled.
+// Chooses the item of `menu` with command `command` with the pointer once the menu shows,
+// keeping which items were enabled then.
 class MenuChooser {
  public:
-  MenuChooser(TPopupMenu* menu, int index) : timer_(SetTimer(nullptr, 0, 20, &Tick)) {
+  MenuChooser(HMENU menu, UINT command) : timer_(SetTimer(nullptr, 0, 20, &Tick)) {
     menu_ = menu;
-    index_ = index;
+    command_ = command;
     enabled.clear();
   }
   ~MenuChooser() { KillTimer(nullptr, timer_); }
@@ -135,17 +139,25 @@ class MenuChooser {
 
  private:
   static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+    // A menu the chooser cannot end is ended, so that the test fails instead of waiting.
+    if (!OpenMenuWindow()) shown_ = 0;
+    else if (!shown_) shown_ = GetTickCount();
+    else if (GetTickCount() - shown_ > 3000) EndMenu();
+    int position = GetMenuItemCount(menu_) - 1;
+    while (position >= 0 && GetMenuItemID(menu_, position) != command_) --position;
     RECT item{};
-    if (!enabled.empty() || !OpenMenuWindow() || !GetMenuItemRect(nullptr, menu_->Handle(), index_, &item)) return;
+    if (!enabled.empty() || !OpenMenuWindow() || !GetMenuItemRect(nullptr, menu_, position, &item)) return;
     opened = GetTickCount();
-    for (int i = 0; i < menu_->Items()->Count(); ++i) enabled.push_back(menu_->Items()->Items(i)->Enabled());
+    for (int i = 0; i < GetMenuItemCount(menu_); ++i)
+      enabled.push_back((GetMenuState(menu_, i, MF_BYPOSITION) & (MF_GRAYED | MF_DISABLED)) == 0);
     const POINT centre{(item.left + item.right) / 2, (item.top + item.bottom) / 2};
     std::vector<INPUT> inputs = {MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, centre),
                                  MouseInput(MOUSEEVENTF_LEFTDOWN), MouseInput(MOUSEEVENTF_LEFTUP)};
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
   }
-  static inline TPopupMenu* menu_ = nullptr;
-  static inline int index_ = 0;
+  static inline HMENU menu_ = nullptr;
+  static inline UINT command_ = 0;
+  static inline DWORD shown_ = 0;
   UINT_PTR timer_;
 };
 
@@ -406,7 +418,7 @@ TEST_F(TitleBarButtons, TheMainWindowRefusesToCloseWhileSupervising) {
   EXPECT_TRUE(IsWindowVisible(window));
 }
 
-TEST_F(TitleBarButtons, OnlyTheActiveWindowTakesNonClientMoves) {
+TEST_F(TitleBarButtons, OnlyTheActiveWindowTakesNonClientMovesAndASkinChangeLeavesNoHotButton) {
   HWND window = main_->Handle();
   TWinSysButton* close = Button(window, 0);
   ASSERT_NE(close, nullptr);
@@ -422,6 +434,17 @@ TEST_F(TitleBarButtons, OnlyTheActiveWindowTakesNonClientMoves) {
   ASSERT_TRUE(Activate(window));
   SendMessageA(window, WM_NCMOUSEMOVE, HTCAPTION, at);
   EXPECT_EQ(close->FHotState, 3);
+
+  // A skin change frees the buttons: the window keeps no hot one.
+  Switch(1);
+  EXPECT_EQ(Skinner(window)->FHotSpot, nullptr);
+  ASSERT_TRUE(Activate(window));
+  TWinSysButton* rebuilt = Button(window, 0);
+  ASSERT_NE(rebuilt, nullptr);
+  GetWindowRect(window, &outer);
+  SendMessageA(window, WM_NCMOUSEMOVE, HTCAPTION, MAKELPARAM(outer.left + (rebuilt->FRect.left + rebuilt->FRect.right) / 2,
+                                                             outer.top + (rebuilt->FRect.top + rebuilt->FRect.bottom) / 2));
+  EXPECT_EQ(Skinner(window)->FHotSpot, rebuilt);
 }
 
 TEST_F(TitleBarButtons, DoubleClicksAndButtonsMaximiseRestoreAndMinimise) {
@@ -502,7 +525,8 @@ TEST_F(TitleBarButtons, TheSystemMenuFromTheTitle) {
 
   HWND window = form_->Handle();
   ASSERT_TRUE(Activate(window));
-  MenuChooser chooser(Skinner(window)->SysMenu(), 4);
+  TPopupMenu& menu = *Skinner(window)->SysMenu();
+  MenuChooser chooser(menu.Handle(), menu.Items()->Items(menu.Items()->Count() - 1)->Command());
   const POINT title = FreeTitlePoint(window);
   PlacePointer(title.x, title.y);
   SendMouse({MouseInput(MOUSEEVENTF_RIGHTDOWN), MouseInput(MOUSEEVENTF_RIGHTUP)});
@@ -518,6 +542,20 @@ TEST_F(TitleBarButtons, TheSystemMenuFromTheTitle) {
   EXPECT_EQ(closeQueries_, 1);
   SendMessageA(window, WM_NCRBUTTONDOWN, HTCAPTION, at);
   EXPECT_TRUE(WaitFor([&] { return closeQueries_ == 2; }));
+}
+
+TEST_F(TitleBarButtons, WithoutSystemMenuSkinningTheNativeMenuCommandsTheWindow) {
+  HWND window = form_->Handle();
+  TSkinControlSet controls = Skin().SkinControls();
+  controls.Exclude(xcSystemMenu);
+  Skin().SetSkinControls(controls);
+  ASSERT_TRUE(Activate(window));
+  MenuChooser chooser(GetSystemMenu(window, FALSE), SC_CLOSE);
+  const POINT title = FreeTitlePoint(window);
+  PlacePointer(title.x, title.y);
+  SendMouse({MouseInput(MOUSEEVENTF_RIGHTDOWN), MouseInput(MOUSEEVENTF_RIGHTUP)});
+  EXPECT_TRUE(WaitFor([&] { return closeQueries_ == 1; })) << "its Close reaches the window";
+  EXPECT_FALSE(MenuChooser::enabled.empty()) << "the native menu showed";
 }
 
 TEST_F(TitleBarButtons, HoverPressCyclesAndMenuOpeningsLeakNothing) {
