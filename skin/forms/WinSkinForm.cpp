@@ -1,8 +1,5 @@
 #include "skin/forms/WinSkinForm.h"
 
-#include <windows.h>
-#include <commctrl.h>
-
 #include <algorithm>
 
 #include "skin/data/SkinData.h"
@@ -41,7 +38,7 @@ TWinSkinForm::TWinSkinForm(TComponent* owner)
       FTitleBitmap(std::make_unique<TBitmap>()) {}
 
 TWinSkinForm::~TWinSkinForm() {
-  if (FSubclassed) DetachWindow();
+  if (FWindowProc.Attached()) DetachWindow();
   UnskinAll();
   ReleaseSysButtons();
   if (TSkinManage* manager = SkinManager()) manager->RemoveSkinForm(this);
@@ -103,7 +100,7 @@ void TWinSkinForm::AttachForm(TSkinData* skinData, TForm* form) {
 }
 
 void TWinSkinForm::AttachWindow(TSkinData* skinData) {
-  if (FSubclassed) return;
+  if (FWindowProc.Attached()) return;
   FSkinData = skinData;
   FHoverTimer = std::make_unique<TTimer>(nullptr);
   FHoverTimer->SetEnabled(false);
@@ -121,7 +118,6 @@ void TWinSkinForm::AttachWindow(TSkinData* skinData) {
   MakeIcon();
   FWindowText = WindowText(FHandle);
   FClassName = WindowClassName(FHandle);
-  FOwnerWindow = GetWindow(FHandle, GW_OWNER);
   GetClientRect(FHandle, &FClientRect);
   RECT window{};
   GetWindowRect(FHandle, &window);
@@ -153,8 +149,7 @@ void TWinSkinForm::AttachWindow(TSkinData* skinData) {
     SubclassClient();
   }
   if (FrameSkinningOn()) {
-    FMenuHandle = GetMenu(FHandle);
-    if (FMenuHandle && !IsMdiChild()) {
+    if (GetMenu(FHandle) && !IsMdiChild()) {
       FMenuHeight = GetSystemMetrics(SM_CYMENU);
       FMenuBar = std::make_unique<TWinSkinMenu>(this, skinData, FVclForm ? FVclForm->Menu() : nullptr);
       FMenuBar->BuildFromHandle();
@@ -249,25 +244,17 @@ void TWinSkinForm::SetNativeFrame(bool on) {
 }
 
 void TWinSkinForm::Subclass() {
-  FSubclassed = SetWindowSubclass(FHandle, &TWinSkinForm::SubclassProc, 0,
-                                  reinterpret_cast<DWORD_PTR>(this)) != FALSE;
+  (void)FWindowProc.Attach(FHandle, TWndMethod(this, &TWinSkinForm::WindowHook));
 }
 
-void TWinSkinForm::Unsubclass() {
-  if (FSubclassed) RemoveWindowSubclass(FHandle, &TWinSkinForm::SubclassProc, 0);
-  FSubclassed = false;
-}
+void TWinSkinForm::Unsubclass() { FWindowProc.Remove(); }
 
 void TWinSkinForm::SubclassClient() {
-  if (!FMdiClient || FClientSubclassed) return;
-  FClientSubclassed = SetWindowSubclass(FMdiClient, &TWinSkinForm::ClientSubclassProc, 0,
-                                        reinterpret_cast<DWORD_PTR>(this)) != FALSE;
+  if (FMdiClient && !FClientProc.Attached())
+    (void)FClientProc.Attach(FMdiClient, TWndMethod(this, &TWinSkinForm::ClientHook));
 }
 
-void TWinSkinForm::UnsubclassClient() {
-  if (FClientSubclassed) RemoveWindowSubclass(FMdiClient, &TWinSkinForm::ClientSubclassProc, 0);
-  FClientSubclassed = false;
-}
+void TWinSkinForm::UnsubclassClient() { FClientProc.Remove(); }
 
 bool TWinSkinForm::FrameSkinningOn() const {
   return FSkinData && FSkinData->SkinControls().Contains(xcMainMenu);
@@ -305,14 +292,13 @@ void TWinSkinForm::FitFrame(bool reapply) {
   int width = FClientRect.right - FClientRect.left + FLeft + FRight;
   const int height = FClientRect.bottom - FClientRect.top + FTop + FBottom + FMenuHeight;
   if (IsDialogClass() && !reapply) {
-    HDC dc = GetDC(FHandle);
     {
-      SelectGuard font(dc, FCaptionFont.get());
+      const ClientDC dc(FHandle);
+      SelectGuard font(dc.get(), FCaptionFont.get());
       SIZE blank{};
-      GetTextExtentPoint32A(dc, " ", 1, &blank);
+      GetTextExtentPoint32A(dc.get(), " ", 1, &blank);
       FBlankWidth = blank.cx;
     }
-    ReleaseDC(FHandle, dc);
     FWindowText = WindowText(FHandle);
     const TDataSkinTitle& s = *FSkinData->Title;
     const int needed = WidenedDialogWidth(
@@ -350,13 +336,15 @@ void TWinSkinForm::ApplySkin() {
   }
   for (TControlSkinnerBase* skinner : std::vector<TControlSkinnerBase*>(SkinnedControls)) skinner->SkinChanged();
   FSkinState = 3;
+  // The region is the old skin's even where the window keeps its size.
+  FRegionWidth = FRegionHeight = 0;
   if (FrameSkinningOn()) {
     FitFrame(true);
     FSkinState = 1;
     UpdateRegion();
   }
   FSkinState = 1;
-  if (FSubclassed) PaintFrame();
+  if (FWindowProc.Attached()) PaintFrame();
 }
 
 void TWinSkinForm::RestoreWindow() {
@@ -375,7 +363,7 @@ void TWinSkinForm::RestoreWindow() {
   }
   FSysMenu.reset();
   if (FHoverTimer) FHoverTimer->SetEnabled(false);
-  if (!FSubclassed) return;
+  if (!FWindowProc.Attached()) return;
   if (FVclForm) FVclForm->WindowProc = FOldFormProc;
   Unsubclass();
   UnskinAll();
@@ -400,14 +388,13 @@ void TWinSkinForm::RestoreWindow() {
   }
   SetWindowRgn(FHandle, nullptr, TRUE);
   FHasRegion = false;
-  FRegion = nullptr;
   FRegionWidth = FRegionHeight = 0;
 }
 
 void TWinSkinForm::DetachWindow() {
   FSysMenu.reset();
   if (FHoverTimer) FHoverTimer->SetEnabled(false);
-  if (FSubclassed && FVclForm && FrameSkinningOn()) FVclForm->WindowProc = FOldFormProc;
+  if (FWindowProc.Attached() && FVclForm && FrameSkinningOn()) FVclForm->WindowProc = FOldFormProc;
   Unsubclass();
   UnsubclassClient();
   UnskinAll();

@@ -18,6 +18,7 @@
 #include "toolkit/Component.h"
 #include "toolkit/GdiHandles.h"
 #include "toolkit/Messages.h"
+#include "toolkit/WindowSubclass.h"
 
 namespace korvale {
 
@@ -106,10 +107,8 @@ class TWinSkinForm : public TComponent {
   HMENU FOpenMenu = nullptr;
 
  private:
-  static LRESULT CALLBACK SubclassProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam,
-                                       UINT_PTR id, DWORD_PTR data);
-  static LRESULT CALLBACK ClientSubclassProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam,
-                                             UINT_PTR id, DWORD_PTR data);
+  void WindowHook(TMessage& message);
+  void ClientHook(TMessage& message);
   LRESULT SkinWndProc(UINT msg, WPARAM wParam, LPARAM lParam);
   bool SecondStage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
   bool ThirdStage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
@@ -168,8 +167,8 @@ class TWinSkinForm : public TComponent {
   void ReadWindowRect() { GetWindowRect(FHandle, &FWindowRect); }
 
   TWndMethod FOldFormProc;
-  bool FSubclassed = false;
-  bool FClientSubclassed = false;
+  TWindowSubclass FWindowProc;
+  TWindowSubclass FClientProc;
   UniqueFont FCaptionFont;
   std::unique_ptr<TTimer> FHoverTimer;
   std::string FTitlePrefix = "  ";
@@ -183,7 +182,6 @@ class TWinSkinForm : public TComponent {
   std::unique_ptr<TPopupMenu> FSysMenu;
   std::unique_ptr<TImageList> FSysMenuImages;
   int FBlankWidth = 0;
-  HWND FOwnerWindow = nullptr;
   int FLeft = 0;
   int FTop = 0;
   int FRight = 0;
@@ -195,13 +193,11 @@ class TWinSkinForm : public TComponent {
   bool FRightToLeft = false;
   HWND FMdiClient = nullptr;
   HWND FNewMdiChild = nullptr;
-  HMENU FMenuHandle = nullptr;
   HMENU FNativeSysMenu = nullptr;
   TColor FFormColor = 0;
   DWORD FStyle = 0;
   int FMaxButtonLeft = 0;
   bool FHasRegion = false;
-  HRGN FRegion = nullptr;  // belongs to the system once set on the window
   TForm* FVclForm = nullptr;
   HWND FHandle = nullptr;
   TSkinData* FSkinData = nullptr;

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -20,9 +22,11 @@
 #include "skin/forms/WinSkinForm.h"
 #include "tests/support/ProgramFolder.h"
 #include "tests/support/WinTestSupport.h"
+#include "tests/support/skin/SkinActionWait.h"
 #include "tests/win/SkinTestSkins.h"
 #include "toolkit/Application.h"
 #include "toolkit/CheckBox.h"
+#include "toolkit/Dialogs.h"
 #include "toolkit/Form.h"
 #include "toolkit/Menus.h"
 #include "toolkit/TrackBar.h"
@@ -82,11 +86,11 @@ class FormSkinning : public ::testing::Test {
   // Loads bundled skin n and waits until the deferred re-application has run.
   void Switch(int n) {
     Skin().LoadFromStore(main_->SkinStore1, n);
-    ASSERT_TRUE(WaitFor([] { return SkinManager()->CurrentSkinData() == nullptr; }));
+    ASSERT_TRUE(WaitForSkinAction());
   }
   void SetActive(bool on) {
     Skin().SetActive(on);
-    ASSERT_TRUE(WaitFor([] { return SkinManager()->CurrentSkinData() == nullptr; }));
+    ASSERT_TRUE(WaitForSkinAction());
   }
 
   // L, T, R, B from the skin's border pieces, M the menu height.
@@ -186,11 +190,6 @@ TEST_F(FormSkinning, EverySkinSizesTheFrameFromItsPiecesAndKeepsTheClientArea) {
     EXPECT_TRUE(PtInRegion(region, width / 2, 1) || !s.BorderTop->Trans);
     EXPECT_TRUE(PtInRegion(region, 1, height / 2) || !s.BorderLeft->Trans);
     EXPECT_TRUE(PtInRegion(region, width / 2, height - 1));
-    if (!s.BorderLeft->Trans && !s.BorderTop->Trans && !s.BorderRight->Trans && !s.BorderBottom->Trans) {
-      RECT box{};
-      EXPECT_EQ(GetRgnBox(region, &box), SIMPLEREGION);
-      EXPECT_EQ(box.right - box.left, width);
-    }
     DeleteObject(region);
 
     // The client background between the group boxes is the skin's face colour.
@@ -251,6 +250,22 @@ TEST_F(FormSkinning, ASkinThatFailsToLoadLeavesNoWindowWithStaleButtons) {
   EXPECT_EQ(buttonsWhileShown, std::vector<std::size_t>{0});
   Switch(0);
   EXPECT_EQ(SendMessageA(window, SM_ISSKINNED, 0, 0), 1);
+}
+
+TEST_F(FormSkinning, BordersWithoutTransparencyGiveTheWholeRectangle) {
+  HWND window = main_->Handle();
+  for (TDataSkinBorder* piece : {Skin().BorderLeft.get(), Skin().BorderTop.get(), Skin().BorderRight.get(),
+                                 Skin().BorderBottom.get()})
+    piece->Trans = 0;
+  SendMessageA(window, SM_APPLYSKIN, 0, 0);
+  RECT outer{}, box{};
+  GetWindowRect(window, &outer);
+  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  EXPECT_EQ(GetWindowRgn(window, region), SIMPLEREGION);
+  GetRgnBox(region, &box);
+  DeleteObject(region);
+  const RECT whole{0, 0, outer.right - outer.left, outer.bottom - outer.top};
+  EXPECT_TRUE(EqualRect(&box, &whole)) << box.left << "," << box.top << "," << box.right << "," << box.bottom;
 }
 
 TEST_F(FormSkinning, ClientSizeSetOnASkinnedFormIsTheClientSizeItGets) {
@@ -334,16 +349,18 @@ TEST_F(FormSkinning, SizeGripsAndFormTags) {
 // A timer that runs inside a modal dialog's own loop, looks at the dialog and ends it.
 struct DialogProbe {
   static inline DialogProbe* current = nullptr;
+  std::string className;
   bool seen = false;
   LRESULT skinned = 0;
   int width = 0;
+  int buttonOffCentre = 0;  // the OK button's centre from the client's centre
   std::string text;
 
   static void CALLBACK Tick(HWND, UINT, UINT_PTR id, DWORD) {
     HWND dialog = GetActiveWindow();
     char name[32] = {};
     GetClassNameA(dialog, name, sizeof name);
-    if (!current || current->seen || std::string(name) != "#32770") return;
+    if (!current || current->seen || name != current->className) return;
     TWinSkinForm* skinner = SkinManager()->FindSkinForm(dialog);
     if (!skinner || skinner->SkinState() != 1) return;
     current->seen = true;
@@ -352,27 +369,25 @@ struct DialogProbe {
     RECT r{};
     GetWindowRect(dialog, &r);
     current->width = r.right - r.left;
+    RECT client{}, button{};
+    GetClientRect(dialog, &client);
+    if (HWND ok = GetDlgItem(dialog, IDOK)) {
+      GetWindowRect(ok, &button);
+      MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&button), 2);
+      current->buttonOffCentre = (button.left + button.right) / 2 - client.right / 2;
+    }
     char text[256] = {};
     GetWindowTextA(dialog, text, sizeof text);
     current->text = text;
-    PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+    PostMessageA(dialog, WM_CLOSE, 0, 0);
   }
 };
 
 TEST_F(FormSkinning, MessageBoxesAreSkinnedAndWidenedForTheirTitle) {
-  const std::string title(60, 'W');
-  DialogProbe probe;
-  DialogProbe::current = &probe;
-  const UINT_PTR timer = SetTimer(nullptr, 0, 50, &DialogProbe::Tick);
-  MessageBoxA(main_->Handle(), "x", title.c_str(), MB_OK);
-  KillTimer(nullptr, timer);
-  DialogProbe::current = nullptr;
-  ASSERT_TRUE(probe.seen);
-  EXPECT_EQ(probe.skinned, 1);
-  HDC dc = GetDC(nullptr);
   NONCLIENTMETRICSA metrics{};
   metrics.cbSize = sizeof metrics;
   SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+  HDC dc = GetDC(nullptr);
   HFONT font = CreateFontIndirectA(&metrics.lfCaptionFont);
   HGDIOBJ old = SelectObject(dc, font);
   SIZE blank{};
@@ -381,10 +396,32 @@ TEST_F(FormSkinning, MessageBoxesAreSkinnedAndWidenedForTheirTitle) {
   DeleteObject(font);
   ReleaseDC(nullptr, dc);
   const TDataSkinTitle& t = *Skin().Title;
-  const int needed = WidenedDialogWidth(0, static_cast<int>(probe.text.size()), blank.cx, Expected(false),
-                                        {t.TextAlignment, t.LeftWidth, t.TopHeight, t.RightWidth, t.TXTBackleft,
-                                         t.TXTBackRight});
-  EXPECT_GE(probe.width, needed);
+  const TitleTextStyle style{t.TextAlignment, t.LeftWidth, t.TopHeight, t.RightWidth, t.TXTBackleft, t.TXTBackRight};
+
+  struct Case {
+    const char* className;
+    std::function<void()> show;
+  };
+  const std::string title(60, 'W');
+  const std::vector<Case> cases = {
+      {"#32770", [&] { MessageBoxA(main_->Handle(), "x", title.c_str(), MB_OK); }},
+      {"TMessageForm", [] { ShowMessage("x"); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.className);
+    DialogProbe probe;
+    probe.className = c.className;
+    DialogProbe::current = &probe;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, &DialogProbe::Tick);
+    c.show();
+    KillTimer(nullptr, timer);
+    DialogProbe::current = nullptr;
+    ASSERT_TRUE(probe.seen);
+    EXPECT_EQ(probe.skinned, 1);
+    EXPECT_GE(probe.width, WidenedDialogWidth(0, static_cast<int>(probe.text.size()), blank.cx, Expected(false), style));
+    // The children moved right by half the widening: a centred button stays centred.
+    EXPECT_LE(std::abs(probe.buttonOffCentre), 4);  // rounding of both centrings
+  }
 }
 
 TEST_F(FormSkinning, ActivationRoundsAndSkinRoundsLeakNothing) {

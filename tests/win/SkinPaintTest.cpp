@@ -5,9 +5,11 @@
 
 #include <windows.h>
 
+#include <cstdlib>
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/RegionRuns.h"
@@ -135,12 +137,6 @@ TEST(SkinPaint, AnAllKeyFrameDrawnTransparentLeavesTheDestinationUnchanged) {
     std::function<void(HDC, const RECT&)> draw;
   };
   const std::vector<Case> cases = {
-      {"BlitTransparent MaskBlt",
-       [&](HDC dc, const RECT& r) { BlitTransparent(dc, r, *key, kKeyRef, KeyMaskMethod::MaskBlt); }},
-      {"BlitTransparent inverted",
-       [&](HDC dc, const RECT& r) {
-         BlitTransparent(dc, r, *key, kKeyRef, KeyMaskMethod::InvertAndInvert);
-       }},
       {"DrawSkinFrame element", [&](HDC dc, const RECT& r) { DrawSkinFrame(dc, r, element, 2, 2); }},
       {"DrawSkinFrame tiled",
        [&](HDC dc, const RECT& r) {
@@ -206,6 +202,43 @@ TEST(SkinPaint, PrimitivesMatchTheSoftwareComposition) {
     c.draw(target->MemoryDC());
     c.expect(want);
     EXPECT_TRUE(MatchesOracle(want, target->ToImage())) << c.name;
+  }
+}
+
+// The columns [first, last] where a pixel differs from the background, or {-1, -1}.
+std::pair<int, int> DrawnColumns(const PixelImage& image, std::uint32_t background) {
+  int first = -1;
+  int last = -1;
+  for (int x = 0; x < image.width; ++x)
+    for (int y = 0; y < image.height; ++y)
+      if ((image.At(x, y) & 0xFFFFFF) != background) {
+        if (first < 0) first = x;
+        last = x;
+      }
+  return {first, last};
+}
+
+TEST(SkinPaint, CaptionsAndIconsArePlacedByTheirAlignment) {
+  PixelImage white;
+  white.Resize(100, 24, 0xFFFFFF);
+  // A centred caption leaves as much room on its left as on its right.
+  {
+    const auto target = BitmapOf(white);
+    DrawCaption(target->Canvas(), {0, 0, 100, 24}, DT_CENTER, true, "Caption");
+    const auto [first, last] = DrawnColumns(target->ToImage(), 0xFFFFFF);
+    ASSERT_GE(first, 0);
+    EXPECT_LE(std::abs(first - (99 - last)), 2) << first << ".." << last;
+  }
+  // A lone 16 x 16 icon goes 2 pixels in from the left, to the middle, or 2 in from the right.
+  PixelImage red;
+  red.Resize(16, 16, 0xFF0000);
+  TImageList images;
+  images.AddMasked(*BitmapOf(red), clFuchsia);
+  const std::pair<int, int> expected[] = {{2, 17}, {42, 57}, {82, 97}};
+  for (int alignment = 0; alignment < 3; ++alignment) {
+    const auto target = BitmapOf(white);
+    DrawIconCaption(target->Canvas(), {0, 0, 100, 24}, alignment, "", 0, images.Handle(), true);
+    EXPECT_EQ(DrawnColumns(target->ToImage(), 0xFFFFFF), expected[alignment]) << alignment;
   }
 }
 
