@@ -17,6 +17,8 @@
 #include "skin/data/SkinData.h"
 #include "skin/forms/SkinManager.h"
 #include "skin/forms/WinSkinForm.h"
+#include "tests/support/MenuLoopDriver.h"
+#include "tests/support/PointerInput.h"
 #include "tests/support/ProgramFolder.h"
 #include "tests/support/WinTestSupport.h"
 #include "toolkit/Application.h"
@@ -29,98 +31,17 @@ namespace {
 
 constexpr int kSkinCount = 6;
 
-// Counts the left-button releases this thread takes from its queue, in any loop: a press on
-// a caption may start the system's own move loop, which takes the release itself.
-class ButtonUps {
- public:
-  ButtonUps() : hook_(SetWindowsHookExA(WH_GETMESSAGE, &Count, nullptr, GetCurrentThreadId())) {}
-  ~ButtonUps() { UnhookWindowsHookEx(hook_); }
-  ButtonUps(const ButtonUps&) = delete;
-  ButtonUps& operator=(const ButtonUps&) = delete;
-  static int Seen() { return seen_; }
-
- private:
-  static LRESULT CALLBACK Count(int code, WPARAM wParam, LPARAM lParam) {
-    const auto* msg = reinterpret_cast<const MSG*>(lParam);
-    if (code == HC_ACTION && wParam == PM_REMOVE && (msg->message == WM_LBUTTONUP || msg->message == WM_NCLBUTTONUP))
-      ++seen_;
-    return CallNextHookEx(nullptr, code, wParam, lParam);
-  }
-  static inline int seen_ = 0;
-  HHOOK hook_;
-};
-
-INPUT MouseInput(DWORD flags, POINT at = {}) {
-  INPUT input{};
-  input.type = INPUT_MOUSE;
-  input.mi.dwFlags = flags;
-  if (flags & MOUSEEVENTF_ABSOLUTE) {
-    input.mi.dx = at.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
-    input.mi.dy = at.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
-  }
-  return input;
-}
-
-DWORD lastPress = 0;
+HWND OpenMenuWindow() { return FindThreadWindow("#32768"); }
 
 // Waits out the double-click time since `since` (a GetTickCount value).
-void WaitOutDoubleClick(DWORD since) {
+void WaitOutDoubleClickSince(DWORD since) {
   ASSERT_TRUE(WaitFor([&] { return GetTickCount() - since > GetDoubleClickTime(); }));
 }
 
-// Sends the events at once, so that a loop the first of them starts sees the rest, and
-// waits until a left release among them has been taken (after a double click the system
-// keeps the second to itself). A press never makes a double click with an earlier batch's.
-void SendMouse(std::vector<INPUT> inputs) {
-  bool ups = false;
-  bool presses = false;
-  for (const INPUT& i : inputs) {
-    ups = ups || (i.mi.dwFlags & MOUSEEVENTF_LEFTUP) != 0;
-    presses = presses || (i.mi.dwFlags & (MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_RIGHTDOWN)) != 0;
-  }
-  if (presses) {
-    WaitOutDoubleClick(lastPress);
-    lastPress = GetTickCount();
-  }
-  const int before = ButtonUps::Seen();
-  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-  if (ups) {
-    ASSERT_TRUE(WaitFor([&] { return ButtonUps::Seen() > before; }));
-  }
+// Opens a menu with `open` and ends it as soon as it shows.
+bool OpenAndEndMenu(const std::function<void()>& open) {
+  return RunInsideMenuLoop(open, [](HWND) {});
 }
-
-void ClickAt(POINT at, int count = 1) {
-  PlacePointer(at.x, at.y);
-  std::vector<INPUT> inputs;
-  for (int i = 0; i < count; ++i) {
-    inputs.push_back(MouseInput(MOUSEEVENTF_LEFTDOWN));
-    inputs.push_back(MouseInput(MOUSEEVENTF_LEFTUP));
-  }
-  SendMouse(inputs);
-}
-
-HWND OpenMenuWindow() {
-  for (HWND menu = FindWindowExA(nullptr, nullptr, "#32768", nullptr); menu;
-       menu = FindWindowExA(nullptr, menu, "#32768", nullptr)) {
-    if (IsWindowVisible(menu)) return menu;
-  }
-  return nullptr;
-}
-
-// Ends every menu as soon as it shows, so that a menu opened from a sent message returns.
-class MenuCloser {
- public:
-  MenuCloser() : timer_(SetTimer(nullptr, 0, 20, &Tick)) {}
-  ~MenuCloser() { KillTimer(nullptr, timer_); }
-  MenuCloser(const MenuCloser&) = delete;
-  MenuCloser& operator=(const MenuCloser&) = delete;
-
- private:
-  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-    if (OpenMenuWindow()) EndMenu();
-  }
-  UINT_PTR timer_;
-};
 
 // Chooses the item of `menu` with command `command` with the pointer once the menu shows,
 // keeping which items were enabled then.
@@ -150,10 +71,13 @@ class MenuChooser {
     opened = GetTickCount();
     for (int i = 0; i < GetMenuItemCount(menu_); ++i)
       enabled.push_back((GetMenuState(menu_, i, MF_BYPOSITION) & (MF_GRAYED | MF_DISABLED)) == 0);
-    const POINT centre{(item.left + item.right) / 2, (item.top + item.bottom) / 2};
-    std::vector<INPUT> inputs = {MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, centre),
-                                 MouseInput(MOUSEEVENTF_LEFTDOWN), MouseInput(MOUSEEVENTF_LEFTUP)};
-    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    // Inside the menu's loop the click is queued at once; the loop takes it.
+    SetCursorPos((item.left + item.right) / 2, (item.top + item.bottom) / 2);
+    INPUT click[2] = {};
+    click[0].type = click[1].type = INPUT_MOUSE;
+    click[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    click[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(2, click, sizeof(INPUT));
   }
   static inline HMENU menu_ = nullptr;
   static inline UINT command_ = 0;
@@ -244,13 +168,13 @@ class TitleBarButtons : public ::testing::Test {
     return nullptr;
   }
 
-  static POINT ScreenCentre(HWND window, const RECT& r) {
-    RECT outer{};
-    GetWindowRect(window, &outer);
-    return {outer.left + (r.left + r.right) / 2, outer.top + (r.top + r.bottom) / 2};
+  static POINT Centre(const RECT& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
+  static LPARAM ScreenLParam(HWND window, POINT at) {
+    const POINT screen = ScreenPointOf(window, at);
+    return MAKELPARAM(screen.x, screen.y);
   }
 
-  // A point of the caption band that no title-bar button covers, in screen coordinates.
+  // A point of the caption band that no title-bar button covers, in window coordinates.
   static POINT FreeTitlePoint(HWND window) {
     TWinSkinForm& s = *Skinner(window);
     RECT outer{};
@@ -259,9 +183,9 @@ class TitleBarButtons : public ::testing::Test {
     for (int x = s.Widths().left + 4; x < outer.right - outer.left; x += 2) {
       bool covered = false;
       for (const auto& b : s.SysButtons()) covered = covered || (b->FVisible && PtInRect(&b->FRect, {x, y}));
-      if (!covered) return {outer.left + x, outer.top + y};
+      if (!covered) return {x, y};
     }
-    return {outer.left, outer.top + y};
+    return {0, y};
   }
 
   // Pixels of the button on screen that differ from frame `frame` of its image (the icon
@@ -293,7 +217,6 @@ class TitleBarButtons : public ::testing::Test {
     return bad;
   }
 
-  ButtonUps ups_;
   ProgramFolder folder_{"titlebar"};
   std::unique_ptr<TForm1> main_;
   std::unique_ptr<TForm> form_;
@@ -366,33 +289,35 @@ TEST_F(TitleBarButtons, HoverPressAndReleaseUnderThePointer) {
   HWND window = form_->Handle();
   TWinSysButton* close = Button(window, 0);
   ASSERT_NE(close, nullptr);
-  const POINT onClose = ScreenCentre(window, close->FRect);
+  const POINT onClose = Centre(close->FRect);
   RECT client{};
   GetClientRect(window, &client);
   POINT away{client.right / 2, client.bottom / 2};
   ClientToScreen(window, &away);
+  away = {away.x - ScreenPointOf(window, {0, 0}).x, away.y - ScreenPointOf(window, {0, 0}).y};
 
-  PlacePointer(onClose.x, onClose.y);
+  MovePointer(window, onClose);
   ASSERT_TRUE(WaitFor([&] { return close->FHotState == 3; }));
   EXPECT_EQ(Skinner(window)->FHotSpot, close);
   EXPECT_EQ(ButtonMismatches(window, *close, 3), 0);
 
-  PlacePointer(away.x, away.y);
+  MovePointer(window, away);
   ASSERT_TRUE(WaitFor([&] { return close->FHotState == 1; }, std::chrono::seconds(2)));
   EXPECT_EQ(ButtonMismatches(window, *close, 1), 0);
 
-  // Pressed, dragged off and released elsewhere: nothing happens.
-  PlacePointer(onClose.x, onClose.y);
-  SendMouse({MouseInput(MOUSEEVENTF_LEFTDOWN)});
-  ASSERT_TRUE(WaitFor([&] { return close->FHotState == 2; }));
+  SendMessageA(window, WM_NCLBUTTONDOWN, HTCAPTION, ScreenLParam(window, onClose));
+  EXPECT_EQ(close->FHotState, 2);
   EXPECT_EQ(ButtonMismatches(window, *close, 2), 0);
-  PlacePointer(away.x, away.y);
-  ASSERT_TRUE(WaitFor([&] { return close->FHotState == 1; }, std::chrono::seconds(2)));
-  SendMouse({MouseInput(MOUSEEVENTF_LEFTUP)});
+  SendMessageA(window, WM_NCMOUSEMOVE, HTCAPTION, ScreenLParam(window, FreeTitlePoint(window)));
+  EXPECT_EQ(close->FHotState, 1);
+
+  // Pressed, dragged off and released elsewhere: nothing happens.
+  Drag(window, onClose, away);
+  EXPECT_EQ(close->FHotState, 1);
   EXPECT_EQ(closeQueries_, 0);
 
   // Pressed and released on it: the window is asked to close.
-  ClickAt(onClose);
+  Click(window, onClose);
   ASSERT_TRUE(WaitFor([&] { return closeQueries_ == 1; }));
   EXPECT_TRUE(IsWindowVisible(window));
 }
@@ -407,7 +332,7 @@ TEST_F(TitleBarButtons, TheMainWindowRefusesToCloseWhileSupervising) {
   WarningProbe probe;
   WarningProbe::current = &probe;
   const UINT_PTR timer = SetTimer(nullptr, 0, 50, &WarningProbe::Tick);
-  ClickAt(ScreenCentre(window, close->FRect));
+  Click(window, Centre(close->FRect));
   const bool warned = WaitFor([&] { return !probe.caption.empty(); });
   KillTimer(nullptr, timer);
   WarningProbe::current = nullptr;
@@ -422,10 +347,7 @@ TEST_F(TitleBarButtons, OnlyTheActiveWindowTakesNonClientMovesAndASkinChangeLeav
   HWND window = main_->Handle();
   TWinSysButton* close = Button(window, 0);
   ASSERT_NE(close, nullptr);
-  RECT outer{};
-  GetWindowRect(window, &outer);
-  const LPARAM at = MAKELPARAM(outer.left + (close->FRect.left + close->FRect.right) / 2,
-                               outer.top + (close->FRect.top + close->FRect.bottom) / 2);
+  const LPARAM at = ScreenLParam(window, Centre(close->FRect));
   ASSERT_FALSE(Skinner(window)->WindowActive());
   SendMessageA(window, WM_NCMOUSEMOVE, HTCAPTION, at);
   EXPECT_EQ(close->FHotState, 1);
@@ -441,9 +363,7 @@ TEST_F(TitleBarButtons, OnlyTheActiveWindowTakesNonClientMovesAndASkinChangeLeav
   ASSERT_TRUE(Activate(window));
   TWinSysButton* rebuilt = Button(window, 0);
   ASSERT_NE(rebuilt, nullptr);
-  GetWindowRect(window, &outer);
-  SendMessageA(window, WM_NCMOUSEMOVE, HTCAPTION, MAKELPARAM(outer.left + (rebuilt->FRect.left + rebuilt->FRect.right) / 2,
-                                                             outer.top + (rebuilt->FRect.top + rebuilt->FRect.bottom) / 2));
+  SendMessageA(window, WM_NCMOUSEMOVE, HTCAPTION, ScreenLParam(window, Centre(rebuilt->FRect)));
   EXPECT_EQ(Skinner(window)->FHotSpot, rebuilt);
 }
 
@@ -451,22 +371,19 @@ TEST_F(TitleBarButtons, DoubleClicksAndButtonsMaximiseRestoreAndMinimise) {
   HWND window = form_->Handle();
   RECT normal{};
   GetWindowRect(window, &normal);
-  ClickAt(FreeTitlePoint(window), 2);
+  DoubleClick(window, FreeTitlePoint(window));
   ASSERT_TRUE(WaitFor([&] { return IsZoomed(window) != FALSE; }));
 
   // A drag on the title of the maximised window leaves it where it is.
   RECT maximized{};
   GetWindowRect(window, &maximized);
   const POINT grip = FreeTitlePoint(window);
-  PlacePointer(grip.x, grip.y);
-  SendMouse({MouseInput(MOUSEEVENTF_LEFTDOWN),
-             MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, {grip.x + 60, grip.y + 80}),
-             MouseInput(MOUSEEVENTF_LEFTUP)});
+  Drag(window, grip, {grip.x + 60, grip.y + 80});
   RECT after{};
   GetWindowRect(window, &after);
   EXPECT_TRUE(EqualRect(&after, &maximized));
 
-  ClickAt(FreeTitlePoint(window), 2);
+  DoubleClick(window, FreeTitlePoint(window));
   ASSERT_TRUE(WaitFor([&] { return !IsZoomed(window); }));
   GetWindowRect(window, &after);
   EXPECT_TRUE(EqualRect(&after, &normal));
@@ -484,7 +401,7 @@ TEST_F(TitleBarButtons, DoubleClicksAndButtonsMaximiseRestoreAndMinimise) {
     ASSERT_TRUE(Activate(window));
     TWinSysButton* button = Button(window, step.action);
     ASSERT_NE(button, nullptr) << step.action;
-    ClickAt(ScreenCentre(window, button->FRect));
+    Click(window, Centre(button->FRect));
     EXPECT_TRUE(WaitFor(step.done)) << "action " << step.action;
   }
   ShowWindow(window, SW_RESTORE);
@@ -494,7 +411,7 @@ TEST_F(TitleBarButtons, DoubleClicksAndButtonsMaximiseRestoreAndMinimise) {
   ASSERT_TRUE(Activate(main));
   TWinSysButton* minimize = Button(main, 2);
   ASSERT_NE(minimize, nullptr);
-  ClickAt(ScreenCentre(main, minimize->FRect));
+  Click(main, Centre(minimize->FRect));
   EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(main); }));
   main_->ShowHide1Click(nullptr);
 }
@@ -527,18 +444,15 @@ TEST_F(TitleBarButtons, TheSystemMenuFromTheTitle) {
   ASSERT_TRUE(Activate(window));
   TPopupMenu& menu = *Skinner(window)->SysMenu();
   MenuChooser chooser(menu.Handle(), menu.Items()->Items(menu.Items()->Count() - 1)->Command());
-  const POINT title = FreeTitlePoint(window);
-  PlacePointer(title.x, title.y);
-  SendMouse({MouseInput(MOUSEEVENTF_RIGHTDOWN), MouseInput(MOUSEEVENTF_RIGHTUP)});
+  RightClick(window, FreeTitlePoint(window));
   ASSERT_TRUE(WaitFor([&] { return closeQueries_ == 1; }));
   EXPECT_EQ(MenuChooser::enabled, (std::vector<bool>{false, true, true, true, true})) << "Restore only when not normal";
   EXPECT_EQ(OpenMenuWindow(), nullptr);
 
   // Two openings within the double-click time close the window.
-  WaitOutDoubleClick(MenuChooser::opened);
-  MenuCloser closer;
-  const LPARAM at = MAKELPARAM(title.x, title.y);
-  SendMessageA(window, WM_NCRBUTTONDOWN, HTCAPTION, at);
+  WaitOutDoubleClickSince(MenuChooser::opened);
+  const LPARAM at = ScreenLParam(window, FreeTitlePoint(window));
+  EXPECT_TRUE(OpenAndEndMenu([&] { SendMessageA(window, WM_NCRBUTTONDOWN, HTCAPTION, at); }));
   EXPECT_EQ(closeQueries_, 1);
   SendMessageA(window, WM_NCRBUTTONDOWN, HTCAPTION, at);
   EXPECT_TRUE(WaitFor([&] { return closeQueries_ == 2; }));
@@ -551,9 +465,7 @@ TEST_F(TitleBarButtons, WithoutSystemMenuSkinningTheNativeMenuCommandsTheWindow)
   Skin().SetSkinControls(controls);
   ASSERT_TRUE(Activate(window));
   MenuChooser chooser(GetSystemMenu(window, FALSE), SC_CLOSE);
-  const POINT title = FreeTitlePoint(window);
-  PlacePointer(title.x, title.y);
-  SendMouse({MouseInput(MOUSEEVENTF_RIGHTDOWN), MouseInput(MOUSEEVENTF_RIGHTUP)});
+  RightClick(window, FreeTitlePoint(window));
   EXPECT_TRUE(WaitFor([&] { return closeQueries_ == 1; })) << "its Close reaches the window";
   EXPECT_FALSE(MenuChooser::enabled.empty()) << "the native menu showed";
 }
@@ -562,13 +474,8 @@ TEST_F(TitleBarButtons, HoverPressCyclesAndMenuOpeningsLeakNothing) {
   HWND window = form_->Handle();
   TWinSysButton* maximize = Button(window, 1);
   ASSERT_NE(maximize, nullptr);
-  RECT outer{};
-  GetWindowRect(window, &outer);
-  const LPARAM on = MAKELPARAM(outer.left + (maximize->FRect.left + maximize->FRect.right) / 2,
-                               outer.top + (maximize->FRect.top + maximize->FRect.bottom) / 2);
-  const POINT free = FreeTitlePoint(window);
-  const LPARAM off = MAKELPARAM(free.x, free.y);
-  MenuCloser closer;
+  const LPARAM on = ScreenLParam(window, Centre(maximize->FRect));
+  const LPARAM off = ScreenLParam(window, FreeTitlePoint(window));
   const auto cycle = [&] {
     SendMessageA(window, WM_NCMOUSEMOVE, HTCAPTION, on);
     SendMessageA(window, WM_NCLBUTTONDOWN, HTCAPTION, on);
@@ -577,8 +484,8 @@ TEST_F(TitleBarButtons, HoverPressCyclesAndMenuOpeningsLeakNothing) {
   };
   const auto openMenu = [&] {
     const DWORD opened = GetTickCount();
-    SendMessageA(window, WM_NCRBUTTONDOWN, HTCAPTION, off);
-    WaitOutDoubleClick(opened);
+    EXPECT_TRUE(OpenAndEndMenu([&] { SendMessageA(window, WM_NCRBUTTONDOWN, HTCAPTION, off); }));
+    WaitOutDoubleClickSince(opened);
   };
   cycle();
   openMenu();
