@@ -468,6 +468,11 @@ TEST_F(TitleBarButtons, WithoutSystemMenuSkinningTheNativeMenuCommandsTheWindow)
   RightClick(window, FreeTitlePoint(window));
   EXPECT_TRUE(WaitFor([&] { return closeQueries_ == 1; })) << "its Close reaches the window";
   EXPECT_FALSE(MenuChooser::enabled.empty()) << "the native menu showed";
+
+  // A system command reported as WM_COMMAND, as a native menu tracked for the window
+  // reports it on Windows, becomes that system command.
+  SendMessageA(window, WM_COMMAND, SC_CLOSE, 0);
+  EXPECT_TRUE(WaitFor([&] { return closeQueries_ == 2; }));
 }
 
 TEST_F(TitleBarButtons, HoverPressCyclesAndMenuOpeningsLeakNothing) {
