@@ -17,6 +17,7 @@
 #include "skin/data/SkinData.h"
 #include "skin/forms/SkinManager.h"
 #include "skin/forms/WinSkinForm.h"
+#include "tests/support/LoopTicker.h"
 #include "tests/support/MenuLoopDriver.h"
 #include "tests/support/PointerInput.h"
 #include "tests/support/ProgramFolder.h"
@@ -43,34 +44,22 @@ bool OpenAndEndMenu(const std::function<void()>& open) {
   return RunInsideMenuLoop(open, [](HWND) {});
 }
 
-// Chooses the item of `menu` with command `command` with the pointer once the menu shows,
-// keeping which items were enabled then.
-class MenuChooser {
- public:
-  MenuChooser(HMENU menu, UINT command) : timer_(SetTimer(nullptr, 0, 20, &Tick)) {
-    menu_ = menu;
-    command_ = command;
-    enabled.clear();
-  }
-  ~MenuChooser() { KillTimer(nullptr, timer_); }
-  MenuChooser(const MenuChooser&) = delete;
-  MenuChooser& operator=(const MenuChooser&) = delete;
-  static inline std::vector<bool> enabled;
-  static inline DWORD opened = 0;
+// What a menu showed: which items were enabled, and when it opened.
+struct MenuSeen {
+  std::vector<bool> enabled;
+  DWORD opened = 0;
+};
 
- private:
-  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-    // A menu the chooser cannot end is ended, so that the test fails instead of waiting.
-    if (!OpenMenuWindow()) shown_ = 0;
-    else if (!shown_) shown_ = GetTickCount();
-    else if (GetTickCount() - shown_ > 3000) EndMenu();
-    int position = GetMenuItemCount(menu_) - 1;
-    while (position >= 0 && GetMenuItemID(menu_, position) != command_) --position;
+// Once `menu` shows, notes what it shows and clicks its item with command `command`.
+std::function<void()> ChooseWhenShown(HMENU menu, UINT command, MenuSeen& seen) {
+  return [=, &seen] {
+    int position = GetMenuItemCount(menu) - 1;
+    while (position >= 0 && GetMenuItemID(menu, position) != command) --position;
     RECT item{};
-    if (!enabled.empty() || !OpenMenuWindow() || !GetMenuItemRect(nullptr, menu_, position, &item)) return;
-    opened = GetTickCount();
-    for (int i = 0; i < GetMenuItemCount(menu_); ++i)
-      enabled.push_back((GetMenuState(menu_, i, MF_BYPOSITION) & (MF_GRAYED | MF_DISABLED)) == 0);
+    if (!seen.enabled.empty() || !OpenMenuWindow() || !GetMenuItemRect(nullptr, menu, position, &item)) return;
+    seen.opened = GetTickCount();
+    for (int i = 0; i < GetMenuItemCount(menu); ++i)
+      seen.enabled.push_back((GetMenuState(menu, i, MF_BYPOSITION) & (MF_GRAYED | MF_DISABLED)) == 0);
     // Inside the menu's loop the click is queued at once; the loop takes it.
     SetCursorPos((item.left + item.right) / 2, (item.top + item.bottom) / 2);
     INPUT click[2] = {};
@@ -78,34 +67,8 @@ class MenuChooser {
     click[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
     click[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
     SendInput(2, click, sizeof(INPUT));
-  }
-  static inline HMENU menu_ = nullptr;
-  static inline UINT command_ = 0;
-  static inline DWORD shown_ = 0;
-  UINT_PTR timer_;
-};
-
-// Closes the message box the main window shows and keeps its caption and text.
-struct WarningProbe {
-  static inline WarningProbe* current = nullptr;
-  std::string caption;
-  std::string text;
-
-  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-    HWND box = FindWindowA("#32770", nullptr);
-    if (!current || !box || !IsWindowVisible(box) || !current->caption.empty()) return;
-    char buffer[512] = {};
-    GetWindowTextA(box, buffer, sizeof buffer);
-    current->caption = buffer;
-    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-      char name[32] = {};
-      GetClassNameA(child, name, sizeof name);
-      GetWindowTextA(child, buffer, sizeof buffer);
-      if (std::string(name) == "Static" && buffer[0]) current->text = buffer;
-    }
-    PostMessageA(box, WM_COMMAND, IDOK, 0);
-  }
-};
+  };
+}
 
 class TitleBarButtons : public ::testing::Test {
  protected:
@@ -329,17 +292,29 @@ TEST_F(TitleBarButtons, TheMainWindowRefusesToCloseWhileSupervising) {
   ASSERT_NE(close, nullptr);
   main_->Button1Click(nullptr);
   ASSERT_TRUE(main_->Supervision().IsActive());
-  WarningProbe probe;
-  WarningProbe::current = &probe;
-  const UINT_PTR timer = SetTimer(nullptr, 0, 50, &WarningProbe::Tick);
-  Click(window, Centre(close->FRect));
-  const bool warned = WaitFor([&] { return !probe.caption.empty(); });
-  KillTimer(nullptr, timer);
-  WarningProbe::current = nullptr;
+  std::string caption;
+  std::string text;
+  bool warned = false;
+  {
+    // Reads the message box and closes it from inside its loop.
+    LoopTicker probe([&] {
+      HWND box = FindThreadWindow("#32770");
+      if (!box || !IsWindowVisible(box) || warned) return;
+      char buffer[512] = {};
+      GetWindowTextA(box, buffer, sizeof buffer);
+      caption = buffer;
+      for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (GetWindowTextA(child, buffer, sizeof buffer) > 0 && GetDlgCtrlID(child) != IDOK) text = buffer;
+      }
+      warned = true;
+      PostMessageA(box, WM_COMMAND, IDOK, 0);
+    }, 50);
+    Click(window, Centre(close->FRect));
+    EXPECT_TRUE(WaitFor([&] { return warned; }));
+  }
   main_->Button1Click(nullptr);
-  ASSERT_TRUE(warned);
-  EXPECT_EQ(probe.caption, "Warning");
-  EXPECT_NE(probe.text.find("deactivate"), std::string::npos) << probe.text;
+  EXPECT_EQ(caption, "Warning");
+  EXPECT_NE(text.find("deactivate"), std::string::npos) << text;
   EXPECT_TRUE(IsWindowVisible(window));
 }
 
@@ -443,14 +418,15 @@ TEST_F(TitleBarButtons, TheSystemMenuFromTheTitle) {
   HWND window = form_->Handle();
   ASSERT_TRUE(Activate(window));
   TPopupMenu& menu = *Skinner(window)->SysMenu();
-  MenuChooser chooser(menu.Handle(), menu.Items()->Items(menu.Items()->Count() - 1)->Command());
+  MenuSeen seen;
+  LoopTicker chooser(ChooseWhenShown(menu.Handle(), menu.Items()->Items(menu.Items()->Count() - 1)->Command(), seen));
   RightClick(window, FreeTitlePoint(window));
   ASSERT_TRUE(WaitFor([&] { return closeQueries_ == 1; }));
-  EXPECT_EQ(MenuChooser::enabled, (std::vector<bool>{false, true, true, true, true})) << "Restore only when not normal";
+  EXPECT_EQ(seen.enabled, (std::vector<bool>{false, true, true, true, true})) << "Restore only when not normal";
   EXPECT_EQ(OpenMenuWindow(), nullptr);
 
   // Two openings within the double-click time close the window.
-  WaitOutDoubleClickSince(MenuChooser::opened);
+  WaitOutDoubleClickSince(seen.opened);
   const LPARAM at = ScreenLParam(window, FreeTitlePoint(window));
   EXPECT_TRUE(OpenAndEndMenu([&] { SendMessageA(window, WM_NCRBUTTONDOWN, HTCAPTION, at); }));
   EXPECT_EQ(closeQueries_, 1);
@@ -464,10 +440,11 @@ TEST_F(TitleBarButtons, WithoutSystemMenuSkinningTheNativeMenuCommandsTheWindow)
   controls.Exclude(xcSystemMenu);
   Skin().SetSkinControls(controls);
   ASSERT_TRUE(Activate(window));
-  MenuChooser chooser(GetSystemMenu(window, FALSE), SC_CLOSE);
+  MenuSeen seen;
+  LoopTicker chooser(ChooseWhenShown(GetSystemMenu(window, FALSE), SC_CLOSE, seen));
   RightClick(window, FreeTitlePoint(window));
   EXPECT_TRUE(WaitFor([&] { return closeQueries_ == 1; })) << "its Close reaches the window";
-  EXPECT_FALSE(MenuChooser::enabled.empty()) << "the native menu showed";
+  EXPECT_FALSE(seen.enabled.empty()) << "the native menu showed";
 
   // A system command reported as WM_COMMAND, as a native menu tracked for the window
   // reports it on Windows, becomes that system command.
