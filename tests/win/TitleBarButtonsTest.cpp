@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <set>
@@ -232,6 +233,9 @@ TEST_F(TitleBarButtons, EverySkinPlacesAndPaintsTheButtonsByItsRules) {
         EXPECT_EQ(ButtonMismatches(window, b, 1), 0);
       }
       EXPECT_GT(shown, 0);
+      const PixelImage icon = skinner.Icon().ToImage();
+      EXPECT_TRUE(std::any_of(icon.pixels.begin(), icon.pixels.end(), [](std::uint32_t p) { return p != kTransparentKey; }))
+          << "the icon buttons show the window's small icon";
       if (f == form_.get()) placements.insert(placement);
 
       // Inactive: frame 4 where the image has four frames.
