@@ -139,13 +139,17 @@ TEST_P(SkinnedGallery, PushButtonClicksOnlyWhenReleasedOnIt) {
 }
 
 TEST_P(SkinnedGallery, RealPointerOverAPushButtonMakesItHotUntilItLeaves) {
-  RECT r{};
-  GetWindowRect(Handle("Button2"), &r);
-  PlacePointer((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  const auto pointAt = [&](const char* name) {
+    RECT r{};
+    GetWindowRect(Handle(name), &r);
+    PlacePointer((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  };
+  pointAt("Edit1");
+  pointAt("Button2");
   EXPECT_TRUE(WaitFor([&] { return Frame("Button2") == 4; }));
-  GetWindowRect(form->Handle(), &r);
-  PlacePointer(r.right + 40, r.bottom + 40);
-  EXPECT_TRUE(WaitFor([&] { return Frame("Button2") == 1; }));
+  pointAt("Button1");
+  EXPECT_TRUE(WaitFor([&] { return Frame("Button2") == 1 && Frame("Button1") == 4; }));
+  pointAt("Edit1");
 }
 
 TEST_P(SkinnedGallery, OneHotPushButtonAtATime) {

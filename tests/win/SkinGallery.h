@@ -29,7 +29,11 @@ namespace korvale::testing {
 class TGalleryForm : public TForm {
  public:
   explicit TGalleryForm(TComponent* owner) : TForm(owner) {
-    RegisterPublishedClass<TGalleryForm>("TGalleryForm", "TForm").Handler("ButtonClick", &TGalleryForm::ButtonClick);
+    static const bool registered = [] {
+      RegisterPublishedClass<TGalleryForm>("TGalleryForm", "TForm").Handler("ButtonClick", &TGalleryForm::ButtonClick);
+      return true;
+    }();
+    (void)registered;
     ReadComponentResource(this, "CONTROLGALLERY");
   }
   std::string ClassName() const override { return "TGalleryForm"; }
