@@ -24,6 +24,7 @@
 #include "toolkit/SpinEdit.h"
 #include "toolkit/Timer.h"
 #include "toolkit/ToolBar.h"
+#include "toolkit/ComboBox.h"
 #include "toolkit/ProgressBar.h"
 #include "toolkit/StatusBar.h"
 #include "toolkit/TrackBar.h"
@@ -175,6 +176,12 @@ void RegisterControls() {
                [](TProgressBar& c, I v) { c.SetRange(c.Min(), static_cast<int>(v)); }, 100)
       .Integer("Position", [](TProgressBar& c) -> I { return c.Position(); },
                [](TProgressBar& c, I v) { c.SetPosition(static_cast<int>(v)); }, 0);
+  RegisterPublishedClass<TCustomComboBox>("TCustomComboBox", "TWinControl")
+      .Enumeration<TComboBoxStyle>("Style", {"csDropDown", "csSimple", "csDropDownList"},
+                                   [](TCustomComboBox& c) { return c.Style(); },
+                                   [](TCustomComboBox& c, TComboBoxStyle v) { c.SetStyle(v); },
+                                   TComboBoxStyle::csDropDown);
+  RegisterPublishedClass<TComboBox>("TComboBox", "TCustomComboBox").Creatable();
   RegisterPublishedClass<TStatusBar>("TStatusBar", "TWinControl")
       .Creatable()
       .Boolean("SimplePanel", [](TStatusBar& c) { return c.SimplePanel(); },

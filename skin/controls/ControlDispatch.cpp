@@ -11,6 +11,7 @@
 #include "skin/controls/SkinBox.h"
 #include "skin/controls/SkinButton.h"
 #include "skin/controls/SkinCheckBox.h"
+#include "skin/controls/SkinComBox.h"
 #include "skin/controls/SkinEdit.h"
 #include "skin/controls/SkinProgress.h"
 #include "skin/controls/SkinSpeedButton.h"
@@ -20,6 +21,7 @@
 #include "skin/data/SkinData.h"
 #include "toolkit/BitBtn.h"
 #include "toolkit/CheckBox.h"
+#include "toolkit/ComboBox.h"
 #include "toolkit/Edit.h"
 #include "toolkit/Form.h"
 #include "toolkit/Frame.h"
@@ -170,7 +172,12 @@ const std::array<DispatchRow, 32> kRows{{
     {[](const Candidate& c) { return c.Named({"TPROGRESSBAR"}) && c.Has(xcProgress); },
      [](TControlDispatch& d, const Candidate& c) { Attach<TSkinProgress>(d, c.ctl, false); }},
     {[](const Candidate& c) { return c.Named({"TSCROLLBAR"}) && c.Has(xcScrollbar); }, kNoSkinnerYet},
-    {[](const Candidate& c) { return c.Named({"TCOMBOBOX"}) && c.Has(xcCombo); }, kNoSkinnerYet},
+    {[](const Candidate& c) { return c.Is<TCustomComboBox>() && c.Has(xcCombo); },
+     [](TControlDispatch& d, const Candidate& c) {
+       // A simple combo box has no button to draw; it keeps its native look.
+       if (dynamic_cast<TCustomComboBox&>(c.ctl).Style() != TComboBoxStyle::csSimple)
+         Attach<TSkinComBox>(d, c.ctl, false);
+     }},
     {[](const Candidate& c) { return c.Named({"TDATETIMEPICKER"}) && c.Has(xcEdit); }, kNoSkinnerYet},
     {[](const Candidate& c) { return c.Has(xcScrollbar) && c.Named({"TRICHEDIT"}); }, kNoSkinnerYet},
     {[](const Candidate& c) { return c.Has(xcScrollbar) && c.Named({"TWWDBRICHEDIT", "TDXDBMEMO"}); },

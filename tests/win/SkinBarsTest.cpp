@@ -1,6 +1,7 @@
-// A progress bar and a status bar skinned from each of the six bundled skins: the progress
-// bar at several positions against the same bar composed in software, the status bar's
-// panels, last panel and grip, and their native look after unskinning.
+// Controls made at run time on the gallery form, skinned from each of the six bundled skins:
+// a progress bar at several positions against the same bar composed in software, a status
+// bar's panels, last panel and grip, combo boxes in each state, and their native look after
+// unskinning.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -10,6 +11,7 @@
 #include "core/SoftBlit.h"
 #include "tests/support/PixelOracle.h"
 #include "tests/win/SkinGallery.h"
+#include "toolkit/ComboBox.h"
 #include "toolkit/ProgressBar.h"
 #include "toolkit/StatusBar.h"
 
@@ -48,7 +50,15 @@ class SkinnedBars : public ::testing::TestWithParam<int> {
     form = TForm::Create<TGalleryForm>(&Application());
     bar = new TProgressBar(form);
     bar->SetParent(form);
-    bar->SetBounds(288, 250, 177, 18);  // both clear of the gallery's controls
+    bar->SetBounds(288, 250, 100, 18);  // all clear of the gallery's controls
+    combo = new TComboBox(form);
+    combo->SetParent(form);
+    combo->SetBounds(288, 274, 100, 21);
+    combo->AddItem("One");
+    simple = new TComboBox(form);
+    simple->SetStyle(TComboBoxStyle::csSimple);
+    simple->SetParent(form);
+    simple->SetBounds(400, 250, 70, 60);
     status = new TStatusBar(form);
     status->SetParent(form);
     status->SetBounds(0, 340 - 22, 480, 22);
@@ -74,6 +84,8 @@ class SkinnedBars : public ::testing::TestWithParam<int> {
   TGalleryForm* form = nullptr;
   TProgressBar* bar = nullptr;
   TStatusBar* status = nullptr;
+  TComboBox* combo = nullptr;
+  TComboBox* simple = nullptr;
 };
 
 TEST_P(SkinnedBars, ProgressFillsFromTheLeftInProportionAndShowsOnlyItsBackgroundWithoutARange) {
@@ -141,6 +153,50 @@ TEST_P(SkinnedBars, StatusPanelsShowTheirBevelsTheLastReachesTheEdgeAndTheGripIs
   EXPECT_EQ(differing, 0);
   host.UnskinAll();
   EXPECT_EQ(Shot(status).pixels, native.pixels);
+}
+
+// Of frames 1 to 4, the one the combo box's button shows; 0 on a tie.
+int ShownComboFrame(const PixelImage& shot, const TSkinData& skin) {
+  const PixelImage strip = skin.ComboButton->Image->ToImage();
+  const int b = GetSystemMetrics(SM_CXHSCROLL);
+  const PixelRect place{shot.width - b - 2, 0, shot.width, shot.height};
+  int best = 0, bestScore = -1;
+  for (int frame = 1; frame <= 4; ++frame) {
+    PixelImage picture;
+    picture.Resize(shot.width, shot.height, kTransparentKey);
+    StretchCopy(picture, place, strip, FrameInStrip(strip.width, strip.height, 4, frame, StripLayout::SideBySide), true);
+    int score = 0;
+    for (int y = place.top; y < place.bottom; ++y)
+      for (int x = place.left; x < place.right; ++x)
+        score += (picture.At(x, y) & 0xFFFFFF) != kTransparentKey && (picture.At(x, y) & 0xFFFFFF) == (shot.At(x, y) & 0xFFFFFF);
+    if (score == bestScore) best = 0;
+    if (score > bestScore) bestScore = score, best = frame;
+  }
+  return best;
+}
+
+TEST_P(SkinnedBars, ComboButtonFollowsTheStateAndASimpleComboStaysNative) {
+  ASSERT_TRUE(skin.ComboButton && skin.ComboButton->Image);
+  form->Find<TWinControl>("Edit1")->SetFocus();
+  const PixelImage native = Shot(combo), nativeSimple = Shot(simple);
+  Skin();
+  EXPECT_EQ(host.SkinnerOf(simple), nullptr);
+  EXPECT_EQ(Shot(simple).pixels, nativeSimple.pixels);
+  HWND window = combo->Handle();
+  EXPECT_EQ(ShownComboFrame(Shot(combo), skin), 1);
+  SendMessageA(window, CM_MOUSEENTER, 0, 0);
+  EXPECT_EQ(ShownComboFrame(Shot(combo), skin), 4) << "hot";
+  SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  EXPECT_EQ(ShownComboFrame(Shot(combo), skin), 2) << "pressed";
+  SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  SendMessageA(window, CB_SHOWDROPDOWN, FALSE, 0);
+  SendMessageA(window, CM_MOUSELEAVE, 0, 0);
+  form->Find<TWinControl>("Edit1")->SetFocus();
+  combo->SetEnabled(false);
+  EXPECT_EQ(ShownComboFrame(Shot(combo), skin), 3) << "disabled";
+  combo->SetEnabled(true);
+  host.UnskinAll();
+  EXPECT_EQ(Shot(combo).pixels, native.pixels);
 }
 
 INSTANTIATE_TEST_SUITE_P(SixSkins, SkinnedBars, ::testing::Range(0, 6));

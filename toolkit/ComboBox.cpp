@@ -1,0 +1,37 @@
+#include "toolkit/ComboBox.h"
+
+namespace korvale {
+
+TCustomComboBox::TCustomComboBox(TComponent* owner) : TWinControl(owner) {
+  SetTabStop(true);
+  width_ = 145;
+  height_ = 21;
+}
+
+void TCustomComboBox::CreateParams(TCreateParams& params) {
+  TWinControl::CreateParams(params);
+  params.baseClass = "COMBOBOX";
+  params.style |= WS_VSCROLL | CBS_AUTOHSCROLL;
+  switch (style_) {
+    case TComboBoxStyle::csSimple: params.style |= CBS_SIMPLE; break;
+    case TComboBoxStyle::csDropDownList: params.style |= CBS_DROPDOWNLIST; break;
+    case TComboBoxStyle::csDropDown: params.style |= CBS_DROPDOWN; break;
+  }
+}
+
+void TCustomComboBox::InitializeHandle() {
+  for (const std::string& item : items_) SendMessageA(handle_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+}
+
+void TCustomComboBox::SetStyle(TComboBoxStyle style) {
+  if (style == style_) return;
+  style_ = style;
+  if (HandleAllocated()) RecreateWnd();
+}
+
+void TCustomComboBox::AddItem(const std::string& text) {
+  items_.push_back(text);
+  if (HandleAllocated()) SendMessageA(handle_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+}  // namespace korvale
