@@ -27,6 +27,7 @@
 #include "toolkit/ComboBox.h"
 #include "toolkit/ProgressBar.h"
 #include "toolkit/StatusBar.h"
+#include "toolkit/TabControl.h"
 #include "toolkit/TrackBar.h"
 #include "toolkit/TypInfo.h"
 
@@ -182,6 +183,11 @@ void RegisterControls() {
                                    [](TCustomComboBox& c, TComboBoxStyle v) { c.SetStyle(v); },
                                    TComboBoxStyle::csDropDown);
   RegisterPublishedClass<TComboBox>("TComboBox", "TCustomComboBox").Creatable();
+  RegisterPublishedClass<TTabControl>("TTabControl", "TWinControl")
+      .Creatable()
+      .Enumeration<TTabPosition>("TabPosition", {"tpTop", "tpBottom", "tpLeft", "tpRight"},
+                                 [](TTabControl& c) { return c.TabPosition(); },
+                                 [](TTabControl& c, TTabPosition v) { c.SetTabPosition(v); }, TTabPosition::tpTop);
   RegisterPublishedClass<TStatusBar>("TStatusBar", "TWinControl")
       .Creatable()
       .Boolean("SimplePanel", [](TStatusBar& c) { return c.SimplePanel(); },

@@ -138,7 +138,8 @@ struct DispatchRow {
 };
 
 const std::array<DispatchRow, 32> kRows{{
-    {[](const Candidate& c) { return c.Named({"TTABCONTROL"}) && c.Has(xcTab) && c.tabs; }, kNoSkinnerYet},
+    {[](const Candidate& c) { return c.Named({"TTABCONTROL"}) && c.Has(xcTab) && c.tabs; },
+     [](TControlDispatch& d, const Candidate& c) { Attach<TSkinTab>(d, c.ctl, false); }},
     // The Skin3rd mapping sits here; it is asked before this table's second row.
     {[](const Candidate& c) { return c.Named({"TTABSET"}) && c.Has(xcTab) && c.tabs; }, kNoSkinnerYet},
     {[](const Candidate& c) { return c.Named({"TTABBEDNOTEBOOK"}) && c.Has(xcTab) && c.tabs; }, kNoSkinnerYet},
@@ -266,7 +267,10 @@ void TControlDispatch::SkinComponent(TComponent& ctl, TComponent& parent) {
   if (AskHandler(ctl, parent, name)) return;
   if (std::find(kNeverSkinned.begin(), kNeverSkinned.end(), name) != kNeverSkinned.end()) return;
   const Candidate c{ctl, name, skin_.SkinControls(), skin_.Tabs != nullptr};
-  if (kRows[0].matches(c)) return;
+  if (kRows[0].matches(c)) {
+    kRows[0].apply(*this, c);
+    return;
+  }
   if (const auto kind = FindSkin3rdKind(skin_.Skin3rd(), ctl.ClassName())) {
     ApplySkin3rd(*this, c, *kind);
     return;
