@@ -9,6 +9,7 @@
 
 #include "core/FieldGeometry.h"
 #include "core/SoftBlit.h"
+#include "tests/support/GuiObjectCounts.h"
 #include "tests/support/PixelOracle.h"
 #include "tests/win/SkinGallery.h"
 #include "toolkit/ComboBox.h"
@@ -45,8 +46,9 @@ PixelImage ProgressOracle(const TSkinData& skin, int width, int height, int posi
 
 class SkinnedBars : public ::testing::TestWithParam<int> {
  protected:
-  void SetUp() override {
-    LoadBundledSkin(skin, GetParam());
+  void SetUp() override { Make(GetParam()); }
+  void Make(int index) {
+    LoadBundledSkin(skin, index);
     form = TForm::Create<TGalleryForm>(&Application());
     bar = new TProgressBar(form);
     bar->SetParent(form);
@@ -70,6 +72,7 @@ class SkinnedBars : public ::testing::TestWithParam<int> {
   void TearDown() override {
     host.UnskinAll();
     delete form;
+    form = nullptr;
   }
   static PixelImage Shot(TWinControl* control) {
     RedrawWindow(control->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
@@ -200,6 +203,26 @@ TEST_P(SkinnedBars, ComboButtonFollowsTheStateAndASimpleComboStaysNative) {
 }
 
 INSTANTIATE_TEST_SUITE_P(SixSkins, SkinnedBars, ::testing::Range(0, 6));
+
+class SkinnedBarsRounds : public SkinnedBars {
+ protected:
+  void SetUp() override {}
+};
+
+TEST_F(SkinnedBarsRounds, CreateSkinAndDestroyLeaveNoObjects) {
+  const auto round = [this](int index) {
+    Make(index);
+    Skin();
+    for (TWinControl* control : {static_cast<TWinControl*>(bar), static_cast<TWinControl*>(status),
+                                 static_cast<TWinControl*>(combo)})
+      (void)Shot(control);
+    TearDown();
+  };
+  round(1);
+  const GuiObjectCounts before = CountGuiObjects();
+  for (int i = 0; i < 25; ++i) round((i + 2) % 6);  // the last round's skin is the first's
+  EXPECT_EQ(CountGuiObjects(), before);
+}
 
 }  // namespace
 }  // namespace korvale::testing

@@ -103,10 +103,16 @@ TEST_P(SkinnedTabs, EveryTabShowsItsFrameAsIfOnTop) {
   }
 }
 
+std::string TabTestName(const ::testing::TestParamInfo<std::tuple<int, TTabPosition>>& info) {
+  static const char* const sides[] = {"Top", "Bottom", "Left", "Right"};
+  return std::string(kBundledSkinNames[std::get<0>(info.param)]) + sides[static_cast<int>(std::get<1>(info.param))];
+}
+
 INSTANTIATE_TEST_SUITE_P(SixSkins, SkinnedTabs,
                          ::testing::Combine(::testing::Range(0, 6),
                                             ::testing::Values(TTabPosition::tpTop, TTabPosition::tpBottom,
-                                                              TTabPosition::tpLeft, TTabPosition::tpRight)));
+                                                              TTabPosition::tpLeft, TTabPosition::tpRight)),
+                         TabTestName);
 
 }  // namespace
 }  // namespace korvale::testing
