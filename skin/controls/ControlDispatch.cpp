@@ -1,5 +1,7 @@
 #include "skin/controls/ControlDispatch.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 #include <array>
 #include <exception>
@@ -14,6 +16,7 @@
 #include "skin/controls/SkinComBox.h"
 #include "skin/controls/SkinEdit.h"
 #include "skin/controls/SkinProgress.h"
+#include "skin/controls/SkinSizer.h"
 #include "skin/controls/SkinSpeedButton.h"
 #include "skin/controls/SkinStatusBar.h"
 #include "skin/controls/SkinTab.h"
@@ -295,14 +298,29 @@ void TControlDispatch::SkinChildWindow(HWND handle) {
   const std::string className = AsciiUpper(buffer);
   const auto style = static_cast<DWORD>(GetWindowLongA(handle, GWL_STYLE));
   const auto has = [style](DWORD bits) { return (style & bits) == bits; };
+  TComponent& owner = *form_.FormObject();
   TSkinControl* skinner = nullptr;
   if (className == "BUTTON") {
     if (has(BS_GROUPBOX)) return;
-    if (has(3) || has(2) || has(5)) skinner = Make<TSkinCheckBox>(*form_.FormObject());
-    else if (has(9) || has(4)) skinner = Make<TSkinRadioButton>(*form_.FormObject());
-    else skinner = Make<TSkinButton>(*form_.FormObject());
+    if (has(3) || has(2) || has(5)) skinner = Make<TSkinCheckBox>(owner);
+    else if (has(9) || has(4)) skinner = Make<TSkinRadioButton>(owner);
+    else skinner = Make<TSkinButton>(owner);
+  } else if (className == "COMBOBOX") {
+    if ((style & 3) == CBS_SIMPLE) return;
+    skinner = Make<TSkinComBox>(owner);
+  } else if (className == "COMBOBOXEX32") {
+    // The combo box inside carries the look.
+    handle = GetTopWindow(handle);
+    if (!handle) return;
+    skinner = Make<TSkinComBox>(owner);
+  } else if (className == "SCROLLBAR") {
+    skinner = Make<TSkinSizer>(owner);
+  } else if (className == "SYSTABCONTROL32") {
+    if (style & TCS_OWNERDRAWFIXED) return;
+    skinner = Make<TSkinTab>(owner);
+  } else if (className == "EDIT") {
+    skinner = Make<TSkinEdit>(owner);
   }
-  // Combo boxes, scroll bars, tab controls and edits get their skinners with those kinds.
   if (skinner) skinner->AttachHandle(handle, &skin_, &form_, form_.ControlCanvas());
 }
 

@@ -1,4 +1,7 @@
 // Which skinner the dispatch gives each control of a form, and what it leaves alone.
+#include <windows.h>
+#include <commctrl.h>
+
 #include <gtest/gtest.h>
 
 #include "skin/controls/SkinBox.h"
@@ -139,23 +142,36 @@ TEST_F(SkinDispatch, SkinControlHandlerChoosesFirst) {
 }
 
 // Bare child windows of a system dialog: the class and style decide.
-TEST(SkinChildWindows, BareButtonStylesGetTheSkinnersTheTableGives) {
+TEST(SkinChildWindows, BareWindowsGetTheSkinnersTheTableGives) {
   TSkinData skin(nullptr);
   LoadBundledSkin(skin, 1);
   TTestSkinnerHost host;
   HWND parent = CreateWindowExA(0, "STATIC", "dialog", WS_OVERLAPPED, 0, 0, 200, 200, nullptr, nullptr, nullptr, nullptr);
   const struct {
+    const char* windowClass;
     DWORD style;
     const char* skinner;
-  } rows[] = {{BS_GROUPBOX, ""}, {BS_AUTORADIOBUTTON, "TSkinRadioButton"}, {BS_DEFPUSHBUTTON, "TSkinButton"},
-              {BS_OWNERDRAW, "TSkinCheckBox"}, {BS_AUTOCHECKBOX, "TSkinCheckBox"}, {BS_PUSHBUTTON, "TSkinButton"}};
-  std::vector<HWND> buttons;
+  } rows[] = {{"Button", BS_GROUPBOX, ""},
+              {"Button", BS_AUTORADIOBUTTON, "TSkinRadioButton"},
+              {"Button", BS_DEFPUSHBUTTON, "TSkinButton"},
+              {"Button", BS_OWNERDRAW, "TSkinCheckBox"},
+              {"Button", BS_AUTOCHECKBOX, "TSkinCheckBox"},
+              {"Button", BS_PUSHBUTTON, "TSkinButton"},
+              {"ComboBox", CBS_SIMPLE, ""},
+              {"ComboBox", CBS_DROPDOWNLIST, "TSkinComBox"},
+              {"ScrollBar", SBS_SIZEBOX, "TSkinSizer"},
+              {"SysTabControl32", TCS_OWNERDRAWFIXED, ""},
+              {"SysTabControl32", 0, "TSkinTab"},
+              {"Edit", 0, "TSkinEdit"}};
+  std::vector<HWND> windows;
   for (const auto& row : rows)
-    buttons.push_back(CreateWindowExA(0, "Button", "b", WS_CHILD | row.style, 0, 0, 50, 20, parent, nullptr, nullptr, nullptr));
+    windows.push_back(
+        CreateWindowExA(0, row.windowClass, "b", WS_CHILD | row.style, 0, 0, 50, 20, parent, nullptr, nullptr, nullptr));
   TControlDispatch(host, skin).SkinChildWindows(parent);
-  for (size_t i = 0; i < buttons.size(); ++i) {
-    auto* skinner = dynamic_cast<TSkinControl*>(host.FindSkinner(buttons[i]));
-    EXPECT_EQ(skinner ? skinner->ClassName() : "", rows[i].skinner) << rows[i].style;
+  for (size_t i = 0; i < windows.size(); ++i) {
+    ASSERT_NE(windows[i], nullptr) << rows[i].windowClass;
+    auto* skinner = dynamic_cast<TSkinControl*>(host.FindSkinner(windows[i]));
+    EXPECT_EQ(skinner ? skinner->ClassName() : "", rows[i].skinner) << rows[i].windowClass << " " << rows[i].style;
   }
   const size_t count = host.list.size();
   TControlDispatch(host, skin).SkinChildWindows(parent);
