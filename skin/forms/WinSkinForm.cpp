@@ -8,6 +8,7 @@
 #include "skin/data/SkinData.h"
 #include "skin/forms/ControlSkinnerLink.h"
 #include "skin/forms/SkinManager.h"
+#include "skin/forms/MenuItemPaint.h"
 #include "skin/forms/WinSkinMenu.h"
 #include "toolkit/Form.h"
 #include "toolkit/Menus.h"
@@ -103,11 +104,13 @@ void TWinSkinForm::AttachForm(TSkinData* skinData, TForm* form) {
   AttachWindow(skinData);
   FFormColor = form->Color();
   form->SetColor(skinData->ColorButtonFace);
+  SkinPopupMenus(true);
 }
 
 void TWinSkinForm::AttachWindow(TSkinData* skinData) {
   if (FSubclassed) return;
   FSkinData = skinData;
+  FItemPainter = std::make_unique<TMenuItemPainter>(skinData);
   FHoverTimer = std::make_unique<TTimer>(nullptr);
   FHoverTimer->SetEnabled(false);
   FHoverTimer->SetInterval(250);
@@ -356,10 +359,12 @@ void TWinSkinForm::ApplySkin() {
     UpdateRegion();
   }
   FSkinState = 1;
+  SkinPopupMenus(true);
   if (FSubclassed) PaintFrame();
 }
 
 void TWinSkinForm::RestoreWindow() {
+  if (FSkinState != 4) SkinPopupMenus(false);
   if (!FrameSkinningOn()) {
     if (FHoverTimer) FHoverTimer->SetEnabled(false);
     UnskinAll();

@@ -1,0 +1,152 @@
+#include "skin/forms/WinSkinPopMenu.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "skin/data/SkinData.h"
+#include "skin/forms/SkinManager.h"
+#include "skin/paint/FramePaint.h"
+#include "toolkit/Exception.h"
+#include "toolkit/GdiHandles.h"
+
+namespace korvale {
+
+namespace {
+
+constexpr UINT_PTR kPopupSubclassId = 0x3317;
+constexpr int kFrame = 3;
+
+bool ManagerActive() {
+  TSkinManage* manager = SkinManager();
+  return manager && manager->IsActive();
+}
+
+}  // namespace
+
+void TWinSkinPopMenu::AttachPopup(HWND handle, TSkinData* skinData, HMENU menu) {
+  FHandle = handle;
+  FSkinData = skinData;
+  FMenu = menu;
+  FAttached = SetWindowSubclass(handle, &TWinSkinPopMenu::SubclassProc, kPopupSubclassId,
+                                reinterpret_cast<DWORD_PTR>(this)) != FALSE;
+}
+
+void TWinSkinPopMenu::DetachPopup() {
+  if (!FAttached) return;
+  RemoveWindowSubclass(FHandle, &TWinSkinPopMenu::SubclassProc, kPopupSubclassId);
+  FAttached = false;
+  FBackground.SetSize(0, 0);
+  if (FOwner && FOwner->PendingPopup() == this) FOwner->SetPending(nullptr);
+}
+
+LRESULT CALLBACK TWinSkinPopMenu::SubclassProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                               DWORD_PTR data) {
+  auto* self = reinterpret_cast<TWinSkinPopMenu*>(data);
+  LRESULT result = 0;
+  bool handled = false;
+  GuardCallback([&] {
+    result = self->PopupWndProc(msg, wParam, lParam);
+    handled = true;
+  });
+  return handled ? result : DefSubclassProc(window, msg, wParam, lParam);
+}
+
+LRESULT TWinSkinPopMenu::PopupWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+  const HWND window = FHandle;
+  if (msg == SM_ISSKINNED) return 1;
+  if (!ManagerActive()) return DefSubclassProc(window, msg, wParam, lParam);
+  switch (msg) {
+    case WM_DESTROY:
+      DetachPopup();
+      return DefSubclassProc(window, msg, wParam, lParam);
+    case WM_NCPAINT:
+      if (!ComposeBackground()) return DefSubclassProc(window, msg, wParam, lParam);
+      PaintPopupFrame();
+      return 0;
+    case WM_PRINT: {
+      LRESULT result = 0;
+      PrintPopup(reinterpret_cast<HDC>(wParam), wParam, lParam, result);
+      return result;
+    }
+    default:
+      return DefSubclassProc(window, msg, wParam, lParam);
+  }
+}
+
+bool TWinSkinPopMenu::ComposeBackground() {
+  if (!FSkinData || FSkinData->SkinEmpty || !FSkinData->MenuBackground || FSkinData->MenuBackground->Image->Empty())
+    return false;
+  RECT window{};
+  GetWindowRect(FHandle, &window);
+  const int width = window.right - window.left;
+  const int height = window.bottom - window.top;
+  const TDataSkinObject& element = *FSkinData->MenuBackground;
+  std::unique_ptr<TBitmap> composed = ComposeFrame(width, height, *element.Image, ElementMargins(element),
+                                                   StripLayout::SideBySide, element.Tile != 0, 1, 1);
+  if (!composed) return false;
+  FBackground.Assign(*composed);
+  // The window names its menu when asked; the first item drawn claims a window that does not.
+  if (!FMenu) FMenu = reinterpret_cast<HMENU>(SendMessageA(FHandle, MN_GETHMENU, 0, 0));
+  if (!FMenu && FOwner) FOwner->SetPending(this);
+  return true;
+}
+
+void TWinSkinPopMenu::PaintPopupFrame() {
+  HDC dc = GetWindowDC(FHandle);
+  if (!dc) return;
+  const int width = FBackground.Width();
+  const int height = FBackground.Height();
+  HDC source = FBackground.MemoryDC();
+  BitBlt(dc, 0, 0, width, kFrame, source, 0, 0, SRCCOPY);
+  BitBlt(dc, 0, height - kFrame, width, kFrame, source, 0, height - kFrame, SRCCOPY);
+  BitBlt(dc, 0, 0, kFrame, height, source, 0, 0, SRCCOPY);
+  BitBlt(dc, width - kFrame, 0, kFrame, height, source, width - kFrame, 0, SRCCOPY);
+  ReleaseDC(FHandle, dc);
+}
+
+void TWinSkinPopMenu::PrintPopup(HDC dc, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  if (!dc || !ComposeBackground()) {
+    result = DefSubclassProc(FHandle, WM_PRINT, wParam, lParam);
+    return;
+  }
+  const int width = FBackground.Width();
+  const int height = FBackground.Height();
+  BitBlt(dc, 0, 0, width, height, FBackground.MemoryDC(), 0, 0, SRCCOPY);
+  const int oldMode = SetBkMode(dc, TRANSPARENT);
+  const int saved = SaveDC(dc);
+  IntersectClipRect(dc, kFrame, kFrame, width - kFrame, height - kFrame);
+  result = DefSubclassProc(FHandle, WM_PRINT, wParam, lParam);
+  RestoreDC(dc, saved);
+  SetBkMode(dc, oldMode);
+}
+
+void TPopupMenuWindows::SkinPopupWindow(HWND window, TSkinData* skinData) {
+  for (const auto& popup : FPopups)
+    if (popup->Handle() == window) return;
+  auto popup = std::make_unique<TWinSkinPopMenu>(this);
+  popup->AttachPopup(window, skinData, nullptr);
+  if (popup->Attached()) FPopups.push_back(std::move(popup));
+}
+
+void TPopupMenuWindows::ReleasePopupWindow(HWND window) {
+  const auto it = std::find_if(FPopups.begin(), FPopups.end(),
+                               [&](const auto& popup) { return popup->Handle() == window; });
+  if (it == FPopups.end()) return;
+  if (FPendingPopup == it->get()) FPendingPopup = nullptr;
+  FPopups.erase(it);
+}
+
+const TBitmap* TPopupMenuWindows::PopupBackground(HMENU menu) const {
+  for (const auto& popup : FPopups)
+    if (popup->Menu() == menu && !popup->Background().Empty()) return &popup->Background();
+  return nullptr;
+}
+
+void TPopupMenuWindows::ClaimPending(HMENU menu) {
+  if (!FPendingPopup) return;
+  FPendingPopup->SetMenu(menu);
+  FPendingPopup = nullptr;
+}
+
+}  // namespace korvale

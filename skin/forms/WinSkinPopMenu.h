@@ -1,0 +1,75 @@
+#pragma once
+
+// Menu windows ("#32768") with a skinned frame: the skin's MenuBackground element composed at
+// the window's size gives the 3-pixel frame, and the item painter reads the same picture as
+// the background of every item. The manager owns one TWinSkinPopMenu per live menu window.
+#include <windows.h>
+
+#include <memory>
+#include <vector>
+
+#include "toolkit/Bitmap.h"
+
+namespace korvale {
+
+class TSkinData;
+class TPopupMenuWindows;
+
+class TWinSkinPopMenu {
+ public:
+  explicit TWinSkinPopMenu(TPopupMenuWindows* owner) : FOwner(owner) {}
+  ~TWinSkinPopMenu() { DetachPopup(); }
+  TWinSkinPopMenu(const TWinSkinPopMenu&) = delete;
+  TWinSkinPopMenu& operator=(const TWinSkinPopMenu&) = delete;
+
+  void AttachPopup(HWND handle, TSkinData* skinData, HMENU menu);
+  // Gives the window its own procedure back; safe to call twice.
+  void DetachPopup();
+
+  HWND Handle() const { return FHandle; }
+  HMENU Menu() const { return FMenu; }
+  void SetMenu(HMENU menu) { FMenu = menu; }
+  const TBitmap& Background() const { return FBackground; }
+  bool Attached() const { return FAttached; }
+
+ private:
+  static LRESULT CALLBACK SubclassProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                       DWORD_PTR data);
+  LRESULT PopupWndProc(UINT msg, WPARAM wParam, LPARAM lParam);
+  // Composes FBackground; false when the skin gives the window no frame.
+  bool ComposeBackground();
+  void PaintPopupFrame();
+  void PrintPopup(HDC dc, WPARAM wParam, LPARAM lParam, LRESULT& result);
+
+  TPopupMenuWindows* FOwner;
+  bool FAttached = false;
+  HWND FHandle = nullptr;
+  TSkinData* FSkinData = nullptr;
+  TBitmap FBackground;
+  HMENU FMenu = nullptr;
+};
+
+// The manager's menu-window skinners, and the one whose menu is not yet known.
+class TPopupMenuWindows {
+ public:
+  TPopupMenuWindows() = default;
+  TPopupMenuWindows(const TPopupMenuWindows&) = delete;
+  TPopupMenuWindows& operator=(const TPopupMenuWindows&) = delete;
+
+  void SkinPopupWindow(HWND window, TSkinData* skinData);
+  void ReleasePopupWindow(HWND window);
+  void ReleaseAll() { FPopups.clear(); }
+  // The composed background of the menu window that shows `menu`, or null.
+  const TBitmap* PopupBackground(HMENU menu) const;
+  // The window painted last whose menu is not known learns it is `menu`.
+  void ClaimPending(HMENU menu);
+  void SetPending(TWinSkinPopMenu* popup) { FPendingPopup = popup; }
+  TWinSkinPopMenu* PendingPopup() const { return FPendingPopup; }
+  std::size_t Count() const { return FPopups.size(); }
+
+ private:
+  std::vector<std::unique_ptr<TWinSkinPopMenu>> FPopups;
+  TWinSkinPopMenu* FPendingPopup = nullptr;
+};
+
+}  // namespace korvale
