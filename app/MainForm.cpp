@@ -31,6 +31,7 @@
 #include "toolkit/TypInfo.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/SkinStore.h"
+#include "skin/controls/ControlSkinning.h"
 #include "skin/forms/SkinManager.h"
 #include "tray/CoolTrayIcon.h"
 #include "tray/TrayClasses.h"
@@ -209,6 +210,7 @@ TForm1::TForm1(TComponent* owner, const std::string& programFolder)
       clock_(std::make_unique<SystemStatusClock>()) {
   RegisterTrayClasses();
   RegisterSkinClasses();
+  RegisterControlSkinners();
   RegisterMainFormClass();
   ReadComponentResource(this, "TFORM1");
   BindComponents();
@@ -234,8 +236,8 @@ void TForm1::FormCreate(TObject*) {
 
   ReadSettings(*this, folder);
   SelectSkin(SkinIndex);
-  if (FirstArgument() == "autorun") Button1Click(this);
-
+  // The checks come before "autorun" activates: a message's modal loop would otherwise run
+  // the timers and launch servers that nothing ends when the program quits.
   for (const auto& check : {CheckServerExecutables(folder), CheckSystemVersion(),
                             CheckLampBitmaps(folder)}) {
     if (check) {
@@ -243,6 +245,7 @@ void TForm1::FormCreate(TObject*) {
       return fail();
     }
   }
+  if (FirstArgument() == "autorun") Button1Click(this);
 }
 
 void TForm1::FormCloseQuery(TObject*, bool& canClose) {

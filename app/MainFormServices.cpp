@@ -3,6 +3,7 @@
 #include <array>
 
 #include "app/MainForm.h"
+#include "toolkit/Bitmap.h"
 #include "toolkit/Button.h"
 #include "toolkit/CheckBox.h"
 #include "toolkit/Edit.h"
@@ -63,8 +64,11 @@ void MainFormServices::SetTimerInterval(ServerId server, int milliseconds) {
 
 void MainFormServices::ShowLamp(ServerId server, const std::string& bitmapPath) {
   // A lamp file that has become unreadable since the start-up check leaves the lamp as it
-  // was: the label and the log still tell the state.
-  (void)(form_.*Controls(server).lamp)->LoadFromFile(bitmapPath);
+  // was (loading into the lamp itself would blank it): the label and the log still tell
+  // the state.
+  TBitmap loaded;
+  if (!loaded.LoadFromFile(bitmapPath).empty()) return;
+  (form_.*Controls(server).lamp)->Picture().AssignImage(loaded.ToImage());
 }
 
 void MainFormServices::SetStatusLabel(ServerId server, std::string_view text) {

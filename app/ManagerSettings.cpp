@@ -5,11 +5,13 @@
 #include <array>
 
 #include "app/MainForm.h"
+#include "app/process/ServerLauncher.h"
 #include "core/IniValues.h"
 #include "core/ManagedServer.h"
 #include "toolkit/CheckBox.h"
 #include "toolkit/Edit.h"
 #include "toolkit/IniFile.h"
+#include "toolkit/PlatformVersion.h"
 #include "toolkit/Registry.h"
 #include "toolkit/SpinEdit.h"
 #include "toolkit/TrackBar.h"
@@ -95,13 +97,8 @@ std::optional<std::string> CheckPlatform(unsigned long platformId) {
 }
 
 std::optional<std::string> CheckSystemVersion() {
-  OSVERSIONINFOA info{};
-  info.dwOSVersionInfoSize = sizeof info;
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-  const BOOL known = GetVersionExA(&info);
-#pragma GCC diagnostic pop
-  return known ? CheckPlatform(info.dwPlatformId) : std::nullopt;
+  const std::optional<DWORD> platform = PlatformId();
+  return platform ? CheckPlatform(*platform) : std::nullopt;
 }
 
 std::optional<std::string> CheckLampBitmaps(const std::string& programFolder) {
@@ -124,7 +121,7 @@ void ToggleRunOnStartUpEntry(const std::string& programFolder) {
   if (registry.ValueExists(kRunValueName)) {
     (void)registry.DeleteValue(kRunValueName);
   } else {
-    registry.WriteString(kRunValueName, programFolder + "\\autorun.exe");
+    registry.WriteString(kRunValueName, ServerCommandLine(programFolder, "autorun.exe"));
   }
 }
 

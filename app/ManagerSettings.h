@@ -28,9 +28,11 @@ std::optional<std::string> CheckPlatform(unsigned long platformId);
 std::optional<std::string> CheckLampBitmaps(const std::string& programFolder);
 
 // Whether the value "brix" exists under the machine's Run key (false when the key cannot be
-// opened with full access).
+// opened with full access), in either form: quoted, or unquoted as written before.
 bool RunOnStartUpEntryExists();
-// Deletes the value if it exists, else writes it naming autorun.exe in the program folder.
+// Deletes the value if it exists (in either form), else writes it: autorun.exe in the
+// program folder, quoted like a server's command line, so that a folder with a blank does
+// not start a program named after its first part.
 void ToggleRunOnStartUpEntry(const std::string& programFolder);
 
 }  // namespace korvale

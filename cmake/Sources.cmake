@@ -38,6 +38,12 @@ endfunction()
 # A Windows layer: one static library of the folder's sources, linked by the program and by
 # the Windows tests. DEPS are lower layers and system libraries.
 function(korvale_layer name)
+  # Layers are added low to high, so a layer may link only targets that exist already.
+  foreach(dep ${ARGN})
+    if(dep MATCHES "^korvale_" AND NOT TARGET ${dep})
+      message(FATAL_ERROR "${name} links ${dep}, which is not a lower layer")
+    endif()
+  endforeach()
   korvale_sources(layer_sources ${CMAKE_CURRENT_SOURCE_DIR})
   add_library(${name} STATIC ${layer_sources})
   target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR})

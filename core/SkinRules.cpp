@@ -1,5 +1,7 @@
 #include "core/SkinRules.h"
 
+#include <algorithm>
+
 #include "core/IniValues.h"
 #include "core/Lzh.h"
 
@@ -84,6 +86,15 @@ int CheckFrameCount(int imageWidth, int imageHeight) {
   const int frameWidth = imageHeight < 16 ? 13 : 16;
   const int frames = imageWidth / frameWidth;
   return frames < 4 ? 4 : frames;
+}
+
+int SaneFrameCount(int frameCount) { return std::max(frameCount, 1); }
+
+FrameMargins SaneMargins(FrameMargins margins, int imageWidth, int imageHeight) {
+  const int width = std::max(imageWidth, 0);
+  const int height = std::max(imageHeight, 0);
+  return {std::clamp(margins.left, 0, width), std::clamp(margins.top, 0, height),
+          std::clamp(margins.right, 0, width), std::clamp(margins.bottom, 0, height)};
 }
 
 ExpandedSkin ExpandSkinStream(std::span<const std::uint8_t> stream) {

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/FrameGeometry.h"
 #include "core/SkinArchive.h"
 
 namespace korvale {
@@ -40,6 +41,15 @@ int SysButtonFrameCount(int frameKey, int imageWidth, int imageHeight, int actio
 // Frames of the check or radio strip when the skin gives none: the strip's width over a
 // frame of 13 pixels (images under 16 high) or 16, at least 4.
 int CheckFrameCount(int imageWidth, int imageHeight);
+
+// A frame count as the painters take it: at least 1, so a strip is never divided by zero or
+// a negative number.
+int SaneFrameCount(int frameCount);
+
+// Margins as the painters take them: left and right held to 0..imageWidth, top and bottom to
+// 0..imageHeight. A margin wider than its image has nothing to show, and a value near the
+// integer limits would overflow the piece arithmetic.
+FrameMargins SaneMargins(FrameMargins margins, int imageWidth, int imageHeight);
 
 // The largest decompressed skin the reader takes: far above the largest stored skin
 // (about 0.6 MB), low enough that a hostile size cannot exhaust memory.

@@ -2,6 +2,16 @@
 
 namespace korvale {
 
+namespace {
+
+// The source pixel under the centre of destination pixel `d` of `destLength`, a hair to the
+// left: where GDI enlarges in COLORONCOLOR mode it samples exactly so.
+int SamplePixel(long long d, long long sourceLength, long long destLength) {
+  return static_cast<int>(((2 * d + 1) * sourceLength - 1) / (2 * destLength));
+}
+
+}  // namespace
+
 void StretchCopy(PixelImage& dst, PixelRect dest, const PixelImage& src, PixelRect source,
                  bool transparent, std::uint32_t key) {
   if (!dest.HasArea() || !source.HasArea()) return;
@@ -11,11 +21,11 @@ void StretchCopy(PixelImage& dst, PixelRect dest, const PixelImage& src, PixelRe
   const long long sh = source.Height();
   for (int y = dest.top; y < dest.bottom; ++y) {
     if (y < 0 || y >= dst.height) continue;
-    const int sy = source.top + static_cast<int>((y - dest.top) * sh / dh);
+    const int sy = source.top + SamplePixel(y - dest.top, sh, dh);
     if (sy < 0 || sy >= src.height) continue;
     for (int x = dest.left; x < dest.right; ++x) {
       if (x < 0 || x >= dst.width) continue;
-      const int sx = source.left + static_cast<int>((x - dest.left) * sw / dw);
+      const int sx = source.left + SamplePixel(x - dest.left, sw, dw);
       if (sx < 0 || sx >= src.width) continue;
       const std::uint32_t pixel = src.At(sx, sy) & 0xFFFFFF;
       if (transparent && pixel == key) continue;

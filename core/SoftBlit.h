@@ -10,7 +10,8 @@
 namespace korvale {
 
 // A software blitter over PixelImage that executes the pieces of FrameGeometry the way the
-// Win32 painters do with StretchBlt in COLORONCOLOR mode (nearest pixel, no smoothing).
+// Win32 painters do with StretchBlt in COLORONCOLOR mode (nearest pixel, no smoothing). When
+// enlarging it samples as GDI does; when shrinking it may take a neighbour of GDI's pixel.
 
 inline constexpr std::uint32_t kTransparentKey = 0xFF00FF;
 

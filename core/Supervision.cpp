@@ -27,7 +27,7 @@ void SupervisionModel::Button1Click() {
   services_.Settings.SetActivationCaption(kCaptionActivate);
   // Timers and sockets stop before any process is ended: KillExe lets other handlers run.
   for (ServerId id : kServerOrder) services_.Timers.SetTimerEnabled(id, false);
-  for (ServerId id : kServerOrder) services_.Probes.CloseProbe(id);
+  for (ServerId id : kServerOrder) CloseProbe(id);
   for (ServerId id : kServerOrder) (void)services_.Processes.KillExe(Server(id).Executable);
   for (ServerId id : kServerOrder) Show(id, Lamp::Red, kLabelOff);
 }
@@ -35,12 +35,17 @@ void SupervisionModel::Button1Click() {
 void SupervisionModel::TimerTick(ServerId id) {
   const std::string_view exe = Server(id).Executable;
   if (!services_.Settings.IsServerChecked(id)) {
+    // The probe of the previous tick may still be pending: its result must not turn the
+    // lamp of a disabled server green again.
+    CloseProbe(id);
     Show(id, Lamp::Red, kLabelOff);
     if (services_.Processes.IsExeRunning(exe)) (void)services_.Processes.KillExe(exe);
   } else if (services_.Processes.IsExeRunning(exe)) {
-    services_.Probes.CloseProbe(id);
+    CloseProbe(id);
     const std::string address = services_.Settings.AddressText(id);
     const int port = services_.Settings.PortValue(id);
+    // Open before the start: an empty address reports its failure inside StartProbe.
+    probeOpen_[Index(id)] = true;
     services_.Probes.StartProbe(id, address, port);
   } else {
     // A failed start is not detected: the next tick finds no process and launches again.
@@ -57,18 +62,20 @@ void SupervisionModel::TimerTick(ServerId id) {
 }
 
 void SupervisionModel::SocketConnect(ServerId id) {
+  if (!probeOpen_[Index(id)]) return;
   const bool firstSinceLaunch = !Row(id).OnlineReported;
   Row(id).OnlineReported = true;
   Show(id, Lamp::Green, kLabelOn);
-  services_.Probes.CloseProbe(id);
+  CloseProbe(id);
   if (firstSinceLaunch) WriteStatus(id, StatusEvent::Online);
 }
 
 void SupervisionModel::SocketError(ServerId id, int& errorCode) {
   // Every failure takes this path; kind and code are neither shown nor logged.
   errorCode = 0;
+  if (!probeOpen_[Index(id)]) return;
   Show(id, Lamp::Yellow, kLabelOff);
-  services_.Probes.CloseProbe(id);
+  CloseProbe(id);
   // The flag stays set: each further failure repeats the line until a launch clears it.
   if (Row(id).OnlineReported) WriteStatus(id, StatusEvent::Offline);
 }
@@ -76,6 +83,11 @@ void SupervisionModel::SocketError(ServerId id, int& errorCode) {
 void SupervisionModel::RateSliderChange(int position) {
   services_.Display.SetRateLabel(std::to_string(position) + "ms");
   for (ServerId id : kServerOrder) services_.Timers.SetTimerInterval(id, position);
+}
+
+void SupervisionModel::CloseProbe(ServerId id) {
+  probeOpen_[Index(id)] = false;
+  services_.Probes.CloseProbe(id);
 }
 
 void SupervisionModel::Show(ServerId id, Lamp lamp, std::string_view label) {

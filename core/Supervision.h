@@ -96,9 +96,12 @@ class SupervisionModel {
   void Button1Click();
   // One tick of the server's timer.
   void TimerTick(ServerId server);
-  // The server's probe connected.
+  // The server's probe connected. A result that arrives after its probe was closed (by a
+  // tick that found the server disabled, by deactivation, or by an earlier result) changes
+  // nothing.
   void SocketConnect(ServerId server);
   // The server's probe failed; the code is set to 0 so the socket layer reports no further.
+  // A late failure is consumed the same way and otherwise ignored.
   void SocketError(ServerId server, int& errorCode);
   // The refresh-rate slider moved to this position.
   void RateSliderChange(int position);
@@ -109,12 +112,15 @@ class SupervisionModel {
 
  private:
   ManagedServer& Row(ServerId server) { return servers_[Index(server)]; }
+  void CloseProbe(ServerId server);
   void Show(ServerId server, Lamp lamp, std::string_view label);
   void WriteStatus(ServerId server, StatusEvent event);
 
   SupervisionServices services_;
   std::string programFolder_;
   std::array<ManagedServer, 3> servers_;
+  // Whether the server's probe was started and neither closed nor answered since.
+  std::array<bool, 3> probeOpen_{};
 };
 
 }  // namespace korvale

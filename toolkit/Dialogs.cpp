@@ -22,7 +22,7 @@ TMessageForm::TMessageForm(TComponent* owner, const std::string& text) : TForm(o
   message_->SetCaption(text);
 
   // Layout in dialog units of the font, as the system's own message boxes do.
-  WindowDC screen(nullptr);
+  ClientDC screen(nullptr);
   SelectGuard font(screen.get(), Font().Handle());
   TEXTMETRICA metrics{};
   GetTextMetricsA(screen.get(), &metrics);

@@ -3,6 +3,7 @@
 // Move-only owners of GDI and USER handles: exactly one owner per object, freed on scope
 // exit. get() borrows, release() gives the handle away; there is no implicit conversion.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <utility>
 
@@ -46,6 +47,12 @@ struct IconTraits {
 struct MenuTraits {
   static void Free(HMENU menu) { DestroyMenu(menu); }
 };
+struct HookTraits {
+  static void Free(HHOOK hook) { UnhookWindowsHookEx(hook); }
+};
+struct ImageListTraits {
+  static void Free(HIMAGELIST list) { ImageList_Destroy(list); }
+};
 
 using UniqueBitmap = UniqueHandle<HBITMAP, GdiObjectTraits>;
 using UniqueBrush = UniqueHandle<HBRUSH, GdiObjectTraits>;
@@ -55,21 +62,41 @@ using UniqueRegion = UniqueHandle<HRGN, GdiObjectTraits>;
 using UniqueDC = UniqueHandle<HDC, DCTraits>;  // a DC made by CreateCompatibleDC/CreateDC
 using UniqueIcon = UniqueHandle<HICON, IconTraits>;
 using UniqueMenu = UniqueHandle<HMENU, MenuTraits>;
+using UniqueHook = UniqueHandle<HHOOK, HookTraits>;  // a SetWindowsHookEx hook
+using UniqueImageList = UniqueHandle<HIMAGELIST, ImageListTraits>;
 
-// A DC borrowed from a window with GetDC; released on scope exit.
-class WindowDC {
+// A DC borrowed from a window and released on scope exit: the client area's (GetDC) or the
+// whole window's, frame included (GetWindowDC, or GetDCEx with DCX_WINDOW and other flags).
+class BorrowedDC {
  public:
-  explicit WindowDC(HWND window) : window_(window), dc_(GetDC(window)) {}
-  ~WindowDC() {
+  BorrowedDC(const BorrowedDC&) = delete;
+  BorrowedDC& operator=(const BorrowedDC&) = delete;
+  ~BorrowedDC() {
     if (dc_) ReleaseDC(window_, dc_);
   }
-  WindowDC(const WindowDC&) = delete;
-  WindowDC& operator=(const WindowDC&) = delete;
   HDC get() const { return dc_; }
+  explicit operator bool() const { return dc_ != nullptr; }
+
+ protected:
+  BorrowedDC(HWND window, HDC dc) : window_(window), dc_(dc) {}
 
  private:
   HWND window_;
   HDC dc_;
+};
+
+class ClientDC : public BorrowedDC {
+ public:
+  explicit ClientDC(HWND window) : BorrowedDC(window, GetDC(window)) {}
+};
+
+class WindowDC : public BorrowedDC {
+ public:
+  explicit WindowDC(HWND window) : BorrowedDC(window, GetWindowDC(window)) {}
+  // GetDCEx with Flags holding DCX_WINDOW; with DCX_INTERSECTRGN or DCX_EXCLUDERGN the
+  // system takes Clip over and deletes it itself.
+  WindowDC(HWND window, HRGN clip, DWORD flags)
+      : BorrowedDC(window, GetDCEx(window, clip, flags)) {}
 };
 
 // Selects an object into a DC and puts the previous one back on scope exit.
@@ -100,6 +127,22 @@ class SavedDC {
  private:
   HDC dc_;
   int saved_;
+};
+
+// Keeps a DC's clip region across a block (SelectClipRgn, ExcludeClipRect, IntersectClipRect
+// inside it) and puts back exactly the one it found, or none.
+class ClipGuard {
+ public:
+  explicit ClipGuard(HDC dc) : dc_(dc), saved_(CreateRectRgn(0, 0, 0, 0)) {
+    if (saved_ && GetClipRgn(dc, saved_.get()) != 1) saved_.reset();
+  }
+  ~ClipGuard() { SelectClipRgn(dc_, saved_.get()); }
+  ClipGuard(const ClipGuard&) = delete;
+  ClipGuard& operator=(const ClipGuard&) = delete;
+
+ private:
+  HDC dc_;
+  UniqueRegion saved_;
 };
 
 // BeginPaint/EndPaint around a paint handler.

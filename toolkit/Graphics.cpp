@@ -12,7 +12,7 @@ COLORREF ColorToRGB(TColor color) {
 
 int ScreenPixelsPerInch() {
   static const int ppi = [] {
-    WindowDC dc(nullptr);
+    ClientDC dc(nullptr);
     return GetDeviceCaps(dc.get(), LOGPIXELSY);
   }();
   return ppi;

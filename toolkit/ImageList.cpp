@@ -6,6 +6,8 @@
 #include "toolkit/Exception.h"
 #include "toolkit/FormReader.h"
 
+#include <utility>
+
 namespace korvale {
 
 namespace {
@@ -42,9 +44,7 @@ HBITMAP CopyMask(const TBitmap& mask) {
 
 TImageList::TImageList(TComponent* owner) : TComponent(owner) {}
 
-TImageList::~TImageList() {
-  if (list_) ImageList_Destroy(list_);
-}
+TImageList::~TImageList() = default;
 
 void TImageList::SetSize(int width, int height) {
   if (width == width_ && height == height_) return;
@@ -52,31 +52,37 @@ void TImageList::SetSize(int width, int height) {
   if (Count() > 0) throw Exception("Cannot change the size of an image list that holds images");
   width_ = width;
   height_ = height;
-  if (list_) {
-    ImageList_Destroy(list_);
-    list_ = nullptr;
-  }
+  list_.reset();
 }
 
 void TImageList::SetMasked(bool masked) {
   if (masked == masked_) return;
   if (Count() > 0) throw Exception("Cannot change the mask of an image list that holds images");
   masked_ = masked;
-  if (list_) {
-    ImageList_Destroy(list_);
-    list_ = nullptr;
-  }
+  list_.reset();
 }
 
 HIMAGELIST TImageList::Handle() {
   if (!list_) {
-    list_ = ImageList_Create(width_, height_, ILC_COLOR24 | (masked_ ? ILC_MASK : 0), 4, 4);
+    list_.reset(ImageList_Create(width_, height_, ILC_COLOR24 | (masked_ ? ILC_MASK : 0), 4, 4));
     if (!list_) throw Exception("Cannot create an image list");
   }
-  return list_;
+  return list_.get();
 }
 
-int TImageList::Count() const { return list_ ? ImageList_GetImageCount(list_) : 0; }
+void TImageList::Adopt(UniqueImageList list) {
+  if (!list) return;
+  int width = 0;
+  int height = 0;
+  if (!ImageList_GetIconSize(list.get(), &width, &height) || width <= 0 || height <= 0)
+    throw Exception("Invalid image size");
+  list_ = std::move(list);
+  width_ = width;
+  height_ = height;
+  Changed();
+}
+
+int TImageList::Count() const { return list_ ? ImageList_GetImageCount(list_.get()) : 0; }
 
 int TImageList::Add(const TBitmap& image, const TBitmap* mask) {
   if (image.Empty()) return -1;
@@ -100,22 +106,22 @@ int TImageList::AddMasked(const TBitmap& image, TColor transparentColor) {
 
 void TImageList::Delete(int index) {
   if (index < 0 || index >= Count()) return;
-  ImageList_Remove(list_, index);
+  ImageList_Remove(list_.get(), index);
   Changed();
 }
 
 void TImageList::Clear() {
   if (Count() == 0) return;
-  ImageList_Remove(list_, -1);
+  ImageList_Remove(list_.get(), -1);
   Changed();
 }
 
 void TImageList::Draw(TCanvas& canvas, int x, int y, int index, bool enabled) {
   if (index < 0 || index >= Count() || !canvas.Handle()) return;
   if (enabled) {
-    ImageList_Draw(list_, index, canvas.Handle(), x, y, ILD_TRANSPARENT);
+    ImageList_Draw(list_.get(), index, canvas.Handle(), x, y, ILD_TRANSPARENT);
   } else {
-    ImageList_DrawEx(list_, index, canvas.Handle(), x, y, 0, 0, CLR_NONE, GetSysColor(COLOR_BTNFACE),
+    ImageList_DrawEx(list_.get(), index, canvas.Handle(), x, y, 0, 0, CLR_NONE, GetSysColor(COLOR_BTNFACE),
                      ILD_TRANSPARENT | ILD_BLEND50);
   }
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "toolkit/Component.h"
+#include "toolkit/GdiHandles.h"
 #include "toolkit/Graphics.h"
 
 namespace korvale {
@@ -32,7 +33,10 @@ class TImageList : public TComponent {
   void SetMasked(bool masked);
 
   HIMAGELIST Handle();
-  bool HandleAllocated() const { return list_ != nullptr; }
+  // Takes over an existing system image list (a copy by ImageList_Duplicate, or one made
+  // elsewhere) with its images and image size; a null list changes nothing.
+  void Adopt(UniqueImageList list);
+  bool HandleAllocated() const { return static_cast<bool>(list_); }
   int Count() const;
 
   // Each adds as many images as the bitmap is wide in image widths (a bitmap strip) and
@@ -56,7 +60,7 @@ class TImageList : public TComponent {
  private:
   void Changed();
 
-  HIMAGELIST list_ = nullptr;
+  UniqueImageList list_;
   int width_ = 16;
   int height_ = 16;
   bool masked_ = true;

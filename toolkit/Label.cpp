@@ -20,7 +20,7 @@ UINT TLabel::DrawFlags() const {
 
 void TLabel::AdjustBounds() {
   if (!autoSize_) return;
-  WindowDC screen(nullptr);
+  ClientDC screen(nullptr);
   SelectGuard font(screen.get(), Font().Handle());
   RECT r{0, 0, wordWrap_ ? width_ : 0, 0};
   const std::string text = caption_.empty() ? std::string(" ") : caption_;

@@ -4,6 +4,7 @@
 
 #include "core/AsciiText.h"
 #include "toolkit/Canvas.h"
+#include "toolkit/GdiHandles.h"
 #include "toolkit/UtilWindow.h"
 
 namespace korvale {
@@ -84,16 +85,13 @@ bool DispatchMenuMessage(TMessage& message) {
       if (!measure || measure->CtlType != ODT_MENU) return false;
       TMenuItem* item = FindMenuItemByCommand(static_cast<UINT>(measure->itemData));
       if (!item) return false;
-      HDC dc = GetWindowDC(nullptr);
-      {
-        MenuCanvas canvas(dc);
-        int width = static_cast<int>(measure->itemWidth);
-        int height = static_cast<int>(measure->itemHeight);
-        item->MeasureItem(canvas.Canvas(), width, height);
-        measure->itemWidth = static_cast<UINT>(std::max(width, 0));
-        measure->itemHeight = static_cast<UINT>(std::max(height, 0));
-      }
-      ReleaseDC(nullptr, dc);
+      const WindowDC screen(nullptr);
+      MenuCanvas canvas(screen.get());
+      int width = static_cast<int>(measure->itemWidth);
+      int height = static_cast<int>(measure->itemHeight);
+      item->MeasureItem(canvas.Canvas(), width, height);
+      measure->itemWidth = static_cast<UINT>(std::max(width, 0));
+      measure->itemHeight = static_cast<UINT>(std::max(height, 0));
       message.Result = 1;
       return true;
     }

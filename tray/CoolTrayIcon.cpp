@@ -153,10 +153,7 @@ TCoolTrayIcon::TCoolTrayIcon(TComponent* owner) : TComponent(owner) {
 
   Application().HookMainWindow(TWindowHook(this, &TCoolTrayIcon::HookAppProc));
   if (auto* control = dynamic_cast<TWinControl*>(owner)) {
-    HWND ownerWindow = control->Handle();
-    if (SetWindowSubclass(ownerWindow, OwnerSubclassProc, reinterpret_cast<UINT_PTR>(this),
-                          reinterpret_cast<DWORD_PTR>(this)))
-      subclassedOwner_ = ownerWindow;
+    (void)ownerHook_.Attach(control->Handle(), TWndMethod(this, &TCoolTrayIcon::OwnerHookProc));
   }
 }
 
@@ -169,10 +166,7 @@ TCoolTrayIcon::~TCoolTrayIcon() {
   icon_.OnChange = TNotifyEvent();
   icon_.SetHandle(nullptr);
   Application().UnhookMainWindow(TWindowHook(this, &TCoolTrayIcon::HookAppProc));
-  if (subclassedOwner_) {
-    RemoveWindowSubclass(subclassedOwner_, OwnerSubclassProc, reinterpret_cast<UINT_PTR>(this));
-    subclassedOwner_ = nullptr;
-  }
+  ownerHook_.Remove();
   TTrayIconHandler::Remove(this);
 }
 
@@ -332,7 +326,7 @@ void TCoolTrayIcon::PopupAtCursor() {
   popupMenu_->SetPopupComponent(this);
   popupMenu_->Popup(pointer.x, pointer.y);
   // Lets the shell see the menu close (the known tray menu quirk).
-  if (subclassedOwner_) PostMessageA(subclassedOwner_, WM_NULL, 0, 0);
+  if (ownerHook_.Attached()) PostMessageA(ownerHook_.Window(), WM_NULL, 0, 0);
 }
 
 void TCoolTrayIcon::MouseEvent(TMouseEvent& event, TMouseButton button) {
@@ -496,18 +490,10 @@ bool TCoolTrayIcon::OwnerMessage(HWND window, UINT msg, WPARAM wParam, LPARAM lP
   return false;
 }
 
-LRESULT CALLBACK TCoolTrayIcon::OwnerSubclassProc(HWND window, UINT msg, WPARAM wParam,
-                                                  LPARAM lParam, UINT_PTR id, DWORD_PTR data) {
-  auto* self = reinterpret_cast<TCoolTrayIcon*>(data);
-  if (msg == WM_NCDESTROY) {
-    RemoveWindowSubclass(window, OwnerSubclassProc, id);
-    self->subclassedOwner_ = nullptr;
-    return DefSubclassProc(window, msg, wParam, lParam);
-  }
-  LRESULT result = 0;
-  bool consumed = false;
-  GuardCallback([&] { consumed = self->OwnerMessage(window, msg, wParam, lParam, result); });
-  return consumed ? result : DefSubclassProc(window, msg, wParam, lParam);
+void TCoolTrayIcon::OwnerHookProc(TMessage& message) {
+  if (!OwnerMessage(ownerHook_.Window(), message.Msg, message.WParam, message.LParam,
+                    message.Result))
+    ownerHook_.CallNext(message);
 }
 
 }  // namespace korvale

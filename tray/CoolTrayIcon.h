@@ -18,6 +18,7 @@
 #include "toolkit/ImageList.h"
 #include "toolkit/Menus.h"
 #include "toolkit/Messages.h"
+#include "toolkit/WindowSubclass.h"
 #include "tray/SimpleTimer.h"
 
 namespace korvale {
@@ -109,8 +110,7 @@ class TCoolTrayIcon : public TComponent {
   void HandleIconMessage(UINT mouseMessage);
 
  private:
-  static LRESULT CALLBACK OwnerSubclassProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam,
-                                            UINT_PTR id, DWORD_PTR self);
+  void OwnerHookProc(TMessage& message);
   bool HookAppProc(TMessage& message);
   bool OwnerMessage(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
   void PrepareIconData();
@@ -151,7 +151,7 @@ class TCoolTrayIcon : public TComponent {
   bool startupPending_ = true;
   int lastPointerX_ = 0;
   int lastPointerY_ = 0;
-  HWND subclassedOwner_ = nullptr;
+  TWindowSubclass ownerHook_;
 };
 
 // The hidden window shared by all tray icons, with its reference count.

@@ -345,6 +345,37 @@ void TSkinData::ParseSkinDefinition(const std::string& iniPath, TSkinReader& rea
   frames(HorzScrollThumb, keys.Integer("HorzScrollThumb", "FrameCount", 3));
   frames(VertScrollThumb, keys.Integer("VertScrollThumb", "FrameCount", 3));
 
+  // A skin's frame counts and margins are brought into range once, here, so that no
+  // painter divides by zero or cuts outside an image. The title keeps its values: its
+  // margins hold text offsets.
+  const auto sane = [](TDataSkinObject* element) {
+    if (!element) return;
+    element->FrameCount = SaneFrameCount(element->FrameCount);
+    const FrameMargins margins = SaneMargins(
+        {element->LeftWidth, element->TopHeight, element->RightWidth, element->BottomHeight},
+        element->Image->Width(), element->Image->Height());
+    element->LeftWidth = margins.left;
+    element->TopHeight = margins.top;
+    element->RightWidth = margins.right;
+    element->BottomHeight = margins.bottom;
+  };
+  for (TDataSkinObject* element :
+       {static_cast<TDataSkinObject*>(Buttons.get()), static_cast<TDataSkinObject*>(BorderLeft.get()),
+        static_cast<TDataSkinObject*>(BorderRight.get()), static_cast<TDataSkinObject*>(BorderTop.get()),
+        static_cast<TDataSkinObject*>(BorderBottom.get()), static_cast<TDataSkinObject*>(Tabs.get()),
+        static_cast<TDataSkinObject*>(Progress.get()), static_cast<TDataSkinObject*>(UpDownHorz.get()),
+        static_cast<TDataSkinObject*>(UpDownVert.get()), static_cast<TDataSkinObject*>(ComboButton.get()),
+        SunkEdge.get(), ExtraImages.get(), GroupBoxEdge.get(), Toolbars.get(), StatusBarEdges.get(),
+        Headerbar.get(), MenuBar.get(), MenuItem.get(), MenuBackground.get(), Scrollbar.get(),
+        HorzScroll.get(), VertScroll.get(), HorzScrollThumb.get(), VertScrollThumb.get(),
+        TrackbarThumbHorz.get(), TrackbarThumbVert.get(), TrackbarThumbLeft.get(),
+        TrackbarThumbRight.get(), TrackbarThumbUp.get(), TrackbarThumbDown.get()}) {
+    sane(element);
+  }
+  for (const auto& button : SysButtons) sane(button.get());
+  Buttons->RadioButtonFrame = SaneFrameCount(Buttons->RadioButtonFrame);
+  Buttons->CheckButtonFrame = SaneFrameCount(Buttons->CheckButtonFrame);
+
   // 11. The face brush. A system colour reference is resolved first, since a brush takes
   // only RGB values.
   FFaceBrush.reset(CreateSolidBrush(ColorToRGB(ColorButtonFace)));

@@ -1,8 +1,8 @@
 #pragma once
 
-// What the form skinner knows of the control skinners. The control skinners live in the
-// layer above; they install a link here so the form skinner can have a window's controls
-// skinned without including them.
+// What the form skinner knows of control skinners. Those live in the layer above this one,
+// which makes itself known by installing a TControlSkinningLink, so the form skinner never
+// includes a control skinner.
 #include <windows.h>
 
 #include "toolkit/Component.h"
@@ -11,25 +11,29 @@ namespace korvale {
 
 class TWinSkinForm;
 
-// What the form skinner knows of a control skinner. A skinner is a component owned by its
-// control.
+// A skinner is a component owned by its control; the form skinner keeps a list of them.
 class TControlSkinnerBase : public TComponent {
  public:
   using TComponent::TComponent;
   virtual void Unskin() = 0;
   virtual void SkinChanged() = 0;
-  virtual HWND SkinnedHandle() const = 0;    // null for window-less controls
-  virtual bool WindowDestroyed() const = 0;  // its window got WM_NCDESTROY
+  // The hooked window; null for a control without one.
+  virtual HWND SkinnedHandle() const = 0;
+  // Whether the hooked window is gone, so the form skinner can drop the skinner.
+  virtual bool WindowDestroyed() const = 0;
 };
 
-// Installed by the control skinners' layer; null when the program has none.
+// How the form skinner has the controls of a form skinned.
 class TControlSkinningLink {
  public:
   virtual ~TControlSkinningLink() = default;
+  // Skins Container's toolkit controls, and those of its children, for Form.
   virtual void SkinComponents(TWinSkinForm& form, TComponent& container) = 0;
+  // Skins the child windows of Window that no toolkit control owns.
   virtual void SkinChildWindows(TWinSkinForm& form, HWND window) = 0;
 };
 
+// Installed by the control skinning layer at start-up; null in a program without it.
 void SetControlSkinning(TControlSkinningLink* link);
 TControlSkinningLink* ControlSkinning();
 

@@ -57,12 +57,11 @@ void InstallMenuFilter() {
   gTracking.SwitchTo = -1;
   GetCursorPos(&gTracking.LastCursor);
   if (!gTracking.FilterHook)
-    gTracking.FilterHook = SetWindowsHookExA(WH_MSGFILTER, &MenuFilterProc, nullptr, GetCurrentThreadId());
+    gTracking.FilterHook.reset(SetWindowsHookExA(WH_MSGFILTER, &MenuFilterProc, nullptr, GetCurrentThreadId()));
 }
 
 void RemoveMenuFilter() {
-  if (gTracking.FilterHook) UnhookWindowsHookEx(gTracking.FilterHook);
-  gTracking.FilterHook = nullptr;
+  gTracking.FilterHook.reset();
   gTracking.TrackingItem = nullptr;
   gTracking.TrackingIndex = -1;
   gTracking.FirstKeyPosted = false;
@@ -74,7 +73,7 @@ LRESULT CALLBACK MenuFilterProc(int code, WPARAM wParam, LPARAM lParam) {
     if (msg->wParam == VK_LEFT) msg->wParam = VK_RIGHT;
     else if (msg->wParam == VK_RIGHT) msg->wParam = VK_LEFT;
   }
-  const LRESULT result = CallNextHookEx(gTracking.FilterHook, code, wParam, lParam);
+  const LRESULT result = CallNextHookEx(gTracking.FilterHook.get(), code, wParam, lParam);
   if (result != 0 || code != MSGF_MENU || !msg || !gTracking.TrackingForm) return result;
   GuardCallback([&] {
     if (!gTracking.FirstKeyPosted) {

@@ -7,6 +7,8 @@
 // downs never nest. One menu bar is tracked at a time in the process.
 #include <windows.h>
 
+#include "toolkit/GdiHandles.h"
+
 namespace korvale {
 
 class TMenuItem;
@@ -16,7 +18,7 @@ struct TMenuTrackingState {
   TWinSkinForm* TrackingForm = nullptr;
   int TrackingIndex = -1;
   TMenuItem* TrackingItem = nullptr;
-  HHOOK FilterHook = nullptr;
+  UniqueHook FilterHook;
   POINT LastCursor{};
   bool FirstKeyPosted = false;
   bool Switching = false;

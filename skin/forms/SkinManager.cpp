@@ -57,8 +57,7 @@ TSkinManage::TSkinManage() : FTimer(std::make_unique<TTimer>(nullptr)) {
 
 TSkinManage::~TSkinManage() {
   FTimer.reset();
-  if (FHook) UnhookWindowsHookEx(FHook);
-  FHook = nullptr;
+  FHook.reset();
   while (!FForms.empty()) {
     TWinSkinForm* form = FForms.back();
     form->SetSkinState(4);
@@ -174,8 +173,9 @@ bool TSkinManage::CanSkinClass(const std::string& className) const {
 
 void TSkinManage::InstallHook() {
   WinVersion = GetVersion();
-  // A second main-form component installs a second hook; only the newest handle is kept.
-  FHook = SetWindowsHookExA(WH_CBT, &TSkinManage::HookProc, nullptr, GetCurrentThreadId());
+  // A second main-form component installs the hook anew; the earlier one comes off, so
+  // no window is skinned twice and no hook outlives the manager.
+  FHook.reset(SetWindowsHookExA(WH_CBT, &TSkinManage::HookProc, nullptr, GetCurrentThreadId()));
 }
 
 bool TSkinManage::RefusesSizeGrip(const CBT_CREATEWNDA& create, HWND window) const {
@@ -187,7 +187,7 @@ bool TSkinManage::RefusesSizeGrip(const CBT_CREATEWNDA& create, HWND window) con
 
 LRESULT CALLBACK TSkinManage::HookProc(int code, WPARAM wParam, LPARAM lParam) {
   TSkinManage* manager = SkinManager();
-  const HHOOK hook = manager ? manager->FHook : nullptr;
+  const HHOOK hook = manager ? manager->FHook.get() : nullptr;
   if (code >= 0 && manager) {
     const auto window = reinterpret_cast<HWND>(wParam);
     switch (code) {

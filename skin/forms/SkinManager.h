@@ -11,6 +11,7 @@
 
 #include "skin/data/SkinManagerLink.h"
 #include "skin/forms/WinSkinPopMenu.h"
+#include "toolkit/GdiHandles.h"
 
 namespace korvale {
 
@@ -66,7 +67,7 @@ class TSkinManage final : public TSkinManagerLink {
   bool IsActive() const { return FActive; }
   int Activations() const { return FActivations; }
   int PendingAction() const { return FPendingAction; }
-  HHOOK Hook() const { return FHook; }
+  HHOOK Hook() const { return FHook.get(); }
   TTimer& Timer() const { return *FTimer; }
 
  private:
@@ -79,7 +80,7 @@ class TSkinManage final : public TSkinManagerLink {
   void FreeSkinForm(TWinSkinForm* form);
 
   std::unique_ptr<TTimer> FTimer;
-  HHOOK FHook = nullptr;
+  UniqueHook FHook;
   // Frame skinners in attach order. A toolkit form's skinner is its component and may be
   // freed with the form; it then takes itself out of this list.
   std::vector<TWinSkinForm*> FForms;

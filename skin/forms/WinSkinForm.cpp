@@ -1,8 +1,5 @@
 #include "skin/forms/WinSkinForm.h"
 
-#include <windows.h>
-#include <commctrl.h>
-
 #include <algorithm>
 
 #include "skin/data/SkinData.h"
@@ -45,7 +42,7 @@ TWinSkinForm::TWinSkinForm(TComponent* owner)
       FTitleBitmap(std::make_unique<TBitmap>()) {}
 
 TWinSkinForm::~TWinSkinForm() {
-  if (FSubclassed) DetachWindow();
+  if (FWindowProc.Attached()) DetachWindow();
   UnskinAll();
   ReleaseSysButtons();
   if (TSkinManage* manager = SkinManager()) manager->RemoveSkinForm(this);
@@ -108,7 +105,7 @@ void TWinSkinForm::AttachForm(TSkinData* skinData, TForm* form) {
 }
 
 void TWinSkinForm::AttachWindow(TSkinData* skinData) {
-  if (FSubclassed) return;
+  if (FWindowProc.Attached()) return;
   FSkinData = skinData;
   FItemPainter = std::make_unique<TMenuItemPainter>(skinData);
   FHoverTimer = std::make_unique<TTimer>(nullptr);
@@ -252,25 +249,17 @@ void TWinSkinForm::SetNativeFrame(bool on) {
 }
 
 void TWinSkinForm::Subclass() {
-  FSubclassed = SetWindowSubclass(FHandle, &TWinSkinForm::SubclassProc, 0,
-                                  reinterpret_cast<DWORD_PTR>(this)) != FALSE;
+  (void)FWindowProc.Attach(FHandle, TWndMethod(this, &TWinSkinForm::WindowHook));
 }
 
-void TWinSkinForm::Unsubclass() {
-  if (FSubclassed) RemoveWindowSubclass(FHandle, &TWinSkinForm::SubclassProc, 0);
-  FSubclassed = false;
-}
+void TWinSkinForm::Unsubclass() { FWindowProc.Remove(); }
 
 void TWinSkinForm::SubclassClient() {
-  if (!FMdiClient || FClientSubclassed) return;
-  FClientSubclassed = SetWindowSubclass(FMdiClient, &TWinSkinForm::ClientSubclassProc, 0,
-                                        reinterpret_cast<DWORD_PTR>(this)) != FALSE;
+  if (FMdiClient && !FClientProc.Attached())
+    (void)FClientProc.Attach(FMdiClient, TWndMethod(this, &TWinSkinForm::ClientHook));
 }
 
-void TWinSkinForm::UnsubclassClient() {
-  if (FClientSubclassed) RemoveWindowSubclass(FMdiClient, &TWinSkinForm::ClientSubclassProc, 0);
-  FClientSubclassed = false;
-}
+void TWinSkinForm::UnsubclassClient() { FClientProc.Remove(); }
 
 bool TWinSkinForm::FrameSkinningOn() const {
   return FSkinData && FSkinData->SkinControls().Contains(xcMainMenu);
@@ -308,14 +297,13 @@ void TWinSkinForm::FitFrame(bool reapply) {
   int width = FClientRect.right - FClientRect.left + FLeft + FRight;
   const int height = FClientRect.bottom - FClientRect.top + FTop + FBottom + FMenuHeight;
   if (IsDialogClass() && !reapply) {
-    HDC dc = GetDC(FHandle);
     {
-      SelectGuard font(dc, FCaptionFont.get());
+      const ClientDC dc(FHandle);
+      SelectGuard font(dc.get(), FCaptionFont.get());
       SIZE blank{};
-      GetTextExtentPoint32A(dc, " ", 1, &blank);
+      GetTextExtentPoint32A(dc.get(), " ", 1, &blank);
       FBlankWidth = blank.cx;
     }
-    ReleaseDC(FHandle, dc);
     FWindowText = WindowText(FHandle);
     const TDataSkinTitle& s = *FSkinData->Title;
     const int needed = WidenedDialogWidth(
@@ -360,7 +348,7 @@ void TWinSkinForm::ApplySkin() {
   }
   FSkinState = 1;
   SkinPopupMenus(true);
-  if (FSubclassed) PaintFrame();
+  if (FWindowProc.Attached()) PaintFrame();
 }
 
 void TWinSkinForm::RestoreWindow() {
@@ -379,7 +367,7 @@ void TWinSkinForm::RestoreWindow() {
     return;
   }
   if (FHoverTimer) FHoverTimer->SetEnabled(false);
-  if (!FSubclassed) return;
+  if (!FWindowProc.Attached()) return;
   if (FVclForm) FVclForm->WindowProc = FOldFormProc;
   Unsubclass();
   UnskinAll();
@@ -409,7 +397,7 @@ void TWinSkinForm::RestoreWindow() {
 
 void TWinSkinForm::DetachWindow() {
   if (FHoverTimer) FHoverTimer->SetEnabled(false);
-  if (FSubclassed && FVclForm && FrameSkinningOn()) FVclForm->WindowProc = FOldFormProc;
+  if (FWindowProc.Attached() && FVclForm && FrameSkinningOn()) FVclForm->WindowProc = FOldFormProc;
   Unsubclass();
   UnsubclassClient();
   UnskinAll();

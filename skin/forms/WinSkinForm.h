@@ -17,6 +17,7 @@
 #include "toolkit/Component.h"
 #include "toolkit/GdiHandles.h"
 #include "toolkit/Messages.h"
+#include "toolkit/WindowSubclass.h"
 
 namespace korvale {
 
@@ -90,10 +91,8 @@ class TWinSkinForm : public TComponent {
   HMENU FOpenMenu = nullptr;
 
  private:
-  static LRESULT CALLBACK SubclassProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam,
-                                       UINT_PTR id, DWORD_PTR data);
-  static LRESULT CALLBACK ClientSubclassProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam,
-                                             UINT_PTR id, DWORD_PTR data);
+  void WindowHook(TMessage& message);
+  void ClientHook(TMessage& message);
   LRESULT SkinWndProc(UINT msg, WPARAM wParam, LPARAM lParam);
   bool SecondStage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
   bool ThirdStage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
@@ -139,8 +138,8 @@ class TWinSkinForm : public TComponent {
   void ReadWindowRect() { GetWindowRect(FHandle, &FWindowRect); }
 
   TWndMethod FOldFormProc;
-  bool FSubclassed = false;
-  bool FClientSubclassed = false;
+  TWindowSubclass FWindowProc;
+  TWindowSubclass FClientProc;
   UniqueFont FCaptionFont;
   std::unique_ptr<TTimer> FHoverTimer;
   std::string FTitlePrefix = "  ";

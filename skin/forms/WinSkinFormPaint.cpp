@@ -1,34 +1,16 @@
 // The skinned frame's pictures: borders, title with its text, the menu bar, and the window
 // region cut from the borders' magenta pixels.
+#include <optional>
+
 #include "skin/data/SkinData.h"
 #include "skin/paint/BitmapRegion.h"
 #include "skin/paint/FramePaint.h"
 #include "skin/paint/TransparentBlit.h"
+#include "toolkit/GdiHandles.h"
 #include "skin/forms/WinSkinForm.h"
 #include "skin/forms/WinSkinMenu.h"
 
 namespace korvale {
-
-namespace {
-
-// GetWindowDC/ReleaseDC around a paint that was given no DC.
-class BorrowedWindowDC {
- public:
-  BorrowedWindowDC(HWND window, HDC given) : window_(window), dc_(given ? given : GetWindowDC(window)), own_(!given) {}
-  ~BorrowedWindowDC() {
-    if (own_ && dc_) ReleaseDC(window_, dc_);
-  }
-  BorrowedWindowDC(const BorrowedWindowDC&) = delete;
-  BorrowedWindowDC& operator=(const BorrowedWindowDC&) = delete;
-  HDC get() const { return dc_; }
-
- private:
-  HWND window_;
-  HDC dc_;
-  bool own_;
-};
-
-}  // namespace
 
 std::unique_ptr<TBitmap> TWinSkinForm::ComposeBorder(int piece, int width, int height) const {
   const TSkinData& s = *FSkinData;
@@ -52,18 +34,20 @@ void TWinSkinForm::PaintBorder(int piece, PixelRect rect, HDC dc) {
 void TWinSkinForm::PaintFrame(HDC given) {
   if ((FSkinState != 1 && FSkinState != 3) || FBorderKind == 2 || MdiChildNotNormal()) return;
   if (!FSkinData || FSkinData->SkinEmpty) return;
-  BorrowedWindowDC dc(FHandle, given);
-  if (!dc.get()) return;
+  std::optional<WindowDC> own;
+  if (!given) own.emplace(FHandle);
+  HDC const dc = given ? given : own->get();
+  if (!dc) return;
   // A failure while painting leaves the frame as painted so far.
   try {
     ReadWindowRect();
     const int w = WindowWidth();
     const int h = WindowHeight();
-    PaintBorder(1, {0, 0, FLeft, h}, dc.get());
-    PaintBorder(2, {w - FRight, 0, w, h}, dc.get());
-    PaintBorder(4, {FLeft, h - FBottom, w - FRight, h}, dc.get());
-    PaintTitle(dc.get());
-    if (FMenuBar && FMenuHeight > 0) FMenuBar->PaintBar(dc.get(), {FLeft, FTop, w - FRight, FTop + FMenuHeight});
+    PaintBorder(1, {0, 0, FLeft, h}, dc);
+    PaintBorder(2, {w - FRight, 0, w, h}, dc);
+    PaintBorder(4, {FLeft, h - FBottom, w - FRight, h}, dc);
+    PaintTitle(dc);
+    if (FMenuBar && FMenuHeight > 0) FMenuBar->PaintBar(dc, {FLeft, FTop, w - FRight, FTop + FMenuHeight});
   } catch (const std::exception&) {
   }
   FHotSpot = nullptr;

@@ -2,34 +2,26 @@
 // frame's own (size, activation, state) and, while the frame is skinned, the non-client
 // area's; plus the hook on the toolkit form's WindowProc and the MDI client's procedure.
 #include <windows.h>
-#include <commctrl.h>
-
 #include "skin/data/SkinData.h"
 #include "skin/forms/MenuTracking.h"
 #include "skin/forms/SkinManager.h"
 #include "skin/forms/WinSkinForm.h"
 #include "skin/forms/WinSkinMenu.h"
 #include "toolkit/Button.h"
-#include "toolkit/Exception.h"
 #include "toolkit/Form.h"
 #include "toolkit/Timer.h"
 
 namespace korvale {
 
-LRESULT CALLBACK TWinSkinForm::SubclassProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam,
-                                            UINT_PTR, DWORD_PTR data) {
-  auto* self = reinterpret_cast<TWinSkinForm*>(data);
-  LRESULT result = 0;
-  bool handled = false;
-  GuardCallback([&] {
-    result = self->SkinWndProc(msg, wParam, lParam);
-    handled = true;
-  });
-  return handled ? result : DefSubclassProc(window, msg, wParam, lParam);
+void TWinSkinForm::WindowHook(TMessage& message) {
+  message.Result = SkinWndProc(message.Msg, message.WParam, message.LParam);
 }
 
+// The window's own procedure for the message being handled.
 LRESULT TWinSkinForm::Default(UINT msg, WPARAM wParam, LPARAM lParam) {
-  return DefSubclassProc(FHandle, msg, wParam, lParam);
+  TMessage message{msg, wParam, lParam, 0};
+  FWindowProc.CallNext(message);
+  return message.Result;
 }
 
 LRESULT TWinSkinForm::SkinWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -391,20 +383,16 @@ void TWinSkinForm::PostMenuButtonClick(TMenuBtn* button) {
 
 // ------------------------------------------------------------------ MDI client
 
-LRESULT CALLBACK TWinSkinForm::ClientSubclassProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam,
-                                                  UINT_PTR, DWORD_PTR data) {
-  auto* self = reinterpret_cast<TWinSkinForm*>(data);
-  LRESULT result = 0;
-  bool handled = false;
-  GuardCallback([&] {
-    result = self->ClientProc(msg, wParam, lParam);
-    handled = true;
-  });
-  return handled ? result : DefSubclassProc(window, msg, wParam, lParam);
+void TWinSkinForm::ClientHook(TMessage& message) {
+  message.Result = ClientProc(message.Msg, message.WParam, message.LParam);
 }
 
 LRESULT TWinSkinForm::ClientProc(UINT msg, WPARAM wParam, LPARAM lParam) {
-  const auto def = [&] { return DefSubclassProc(FMdiClient, msg, wParam, lParam); };
+  const auto def = [&] {
+    TMessage message{msg, wParam, lParam, 0};
+    FClientProc.CallNext(message);
+    return message.Result;
+  };
   TSkinManage* manager = SkinManager();
   if (msg == WM_NCDESTROY) {
     const LRESULT result = def();

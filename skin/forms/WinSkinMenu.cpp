@@ -49,7 +49,8 @@ void DrawMenuCaption(HDC dc, const RECT& rect, const std::string& text, int alig
 void TMenuBtn::Paint() {
   TWinSkinMenu* bar = FForm->MenuBar();
   if (!bar || bar->Background().Empty()) return;
-  HDC dc = GetWindowDC(FForm->Handle());
+  const WindowDC window(FForm->Handle());
+  HDC const dc = window.get();
   if (!dc) return;
   const RECT& barRect = bar->BarRect();
   const int width = FRect.right - FRect.left;
@@ -64,7 +65,6 @@ void TMenuBtn::Paint() {
     CaptionStyle style(dc, *FSkinData);
     DrawMenuCaption(dc, FRect, FCaption, 2, FEnabled);
   }
-  ReleaseDC(FForm->Handle(), dc);
 }
 
 TWinSkinMenu::TWinSkinMenu(TWinSkinForm* form, TSkinData* skinData, TMainMenu* mainMenu)

@@ -1,7 +1,5 @@
 #include "skin/forms/WinSkinPopMenu.h"
 
-#include <commctrl.h>
-
 #include <algorithm>
 
 #include "skin/data/SkinData.h"
@@ -14,7 +12,6 @@ namespace korvale {
 
 namespace {
 
-constexpr UINT_PTR kPopupSubclassId = 0x3317;
 constexpr int kFrame = 3;
 
 bool ManagerActive() {
@@ -28,49 +25,44 @@ void TWinSkinPopMenu::AttachPopup(HWND handle, TSkinData* skinData, HMENU menu) 
   FHandle = handle;
   FSkinData = skinData;
   FMenu = menu;
-  FAttached = SetWindowSubclass(handle, &TWinSkinPopMenu::SubclassProc, kPopupSubclassId,
-                                reinterpret_cast<DWORD_PTR>(this)) != FALSE;
+  (void)FWindowProc.Attach(handle, TWndMethod(this, &TWinSkinPopMenu::PopupWndProc));
 }
 
 void TWinSkinPopMenu::DetachPopup() {
-  if (!FAttached) return;
-  RemoveWindowSubclass(FHandle, &TWinSkinPopMenu::SubclassProc, kPopupSubclassId);
-  FAttached = false;
+  if (!FWindowProc.Attached()) return;
+  FWindowProc.Remove();
   FBackground.SetSize(0, 0);
   if (FOwner && FOwner->PendingPopup() == this) FOwner->SetPending(nullptr);
 }
 
-LRESULT CALLBACK TWinSkinPopMenu::SubclassProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                               DWORD_PTR data) {
-  auto* self = reinterpret_cast<TWinSkinPopMenu*>(data);
-  LRESULT result = 0;
-  bool handled = false;
-  GuardCallback([&] {
-    result = self->PopupWndProc(msg, wParam, lParam);
-    handled = true;
-  });
-  return handled ? result : DefSubclassProc(window, msg, wParam, lParam);
-}
-
-LRESULT TWinSkinPopMenu::PopupWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
-  const HWND window = FHandle;
-  if (msg == SM_ISSKINNED) return 1;
-  if (!ManagerActive()) return DefSubclassProc(window, msg, wParam, lParam);
-  switch (msg) {
+void TWinSkinPopMenu::PopupWndProc(TMessage& message) {
+  if (message.Msg == SM_ISSKINNED) {
+    message.Result = 1;
+    return;
+  }
+  if (!ManagerActive()) {
+    FWindowProc.CallNext(message);
+    return;
+  }
+  switch (message.Msg) {
     case WM_DESTROY:
+      FWindowProc.CallNext(message);
       DetachPopup();
-      return DefSubclassProc(window, msg, wParam, lParam);
+      return;
     case WM_NCPAINT:
-      if (!ComposeBackground()) return DefSubclassProc(window, msg, wParam, lParam);
+      if (!ComposeBackground()) {
+        FWindowProc.CallNext(message);
+        return;
+      }
       PaintPopupFrame();
-      return 0;
-    case WM_PRINT: {
-      LRESULT result = 0;
-      PrintPopup(reinterpret_cast<HDC>(wParam), wParam, lParam, result);
-      return result;
-    }
+      message.Result = 0;
+      return;
+    case WM_PRINT:
+      PrintPopup(message);
+      return;
     default:
-      return DefSubclassProc(window, msg, wParam, lParam);
+      FWindowProc.CallNext(message);
+      return;
   }
 }
 
@@ -105,9 +97,10 @@ void TWinSkinPopMenu::PaintPopupFrame() {
   ReleaseDC(FHandle, dc);
 }
 
-void TWinSkinPopMenu::PrintPopup(HDC dc, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+void TWinSkinPopMenu::PrintPopup(TMessage& message) {
+  const auto dc = reinterpret_cast<HDC>(message.WParam);
   if (!dc || !ComposeBackground()) {
-    result = DefSubclassProc(FHandle, WM_PRINT, wParam, lParam);
+    FWindowProc.CallNext(message);
     return;
   }
   const int width = FBackground.Width();
@@ -116,7 +109,7 @@ void TWinSkinPopMenu::PrintPopup(HDC dc, WPARAM wParam, LPARAM lParam, LRESULT& 
   const int oldMode = SetBkMode(dc, TRANSPARENT);
   const int saved = SaveDC(dc);
   IntersectClipRect(dc, kFrame, kFrame, width - kFrame, height - kFrame);
-  result = DefSubclassProc(FHandle, WM_PRINT, wParam, lParam);
+  FWindowProc.CallNext(message);
   RestoreDC(dc, saved);
   SetBkMode(dc, oldMode);
 }

@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "toolkit/Bitmap.h"
+#include "toolkit/Messages.h"
+#include "toolkit/WindowSubclass.h"
 
 namespace korvale {
 
@@ -30,19 +32,17 @@ class TWinSkinPopMenu {
   HMENU Menu() const { return FMenu; }
   void SetMenu(HMENU menu) { FMenu = menu; }
   const TBitmap& Background() const { return FBackground; }
-  bool Attached() const { return FAttached; }
+  bool Attached() const { return FWindowProc.Attached(); }
 
  private:
-  static LRESULT CALLBACK SubclassProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                       DWORD_PTR data);
-  LRESULT PopupWndProc(UINT msg, WPARAM wParam, LPARAM lParam);
+  void PopupWndProc(TMessage& message);
   // Composes FBackground; false when the skin gives the window no frame.
   bool ComposeBackground();
   void PaintPopupFrame();
-  void PrintPopup(HDC dc, WPARAM wParam, LPARAM lParam, LRESULT& result);
+  void PrintPopup(TMessage& message);
 
   TPopupMenuWindows* FOwner;
-  bool FAttached = false;
+  TWindowSubclass FWindowProc;
   HWND FHandle = nullptr;
   TSkinData* FSkinData = nullptr;
   TBitmap FBackground;

@@ -4,6 +4,7 @@
 
 #include "skin/paint/DcGuards.h"
 #include "toolkit/GdiHandles.h"
+#include "toolkit/PlatformVersion.h"
 
 namespace korvale {
 
@@ -25,14 +26,8 @@ UniqueBitmap KeyMask(const TBitmap& bitmap, COLORREF key) {
 }  // namespace
 
 KeyMaskMethod PlatformKeyMaskMethod() {
-  OSVERSIONINFOA info{};
-  info.dwOSVersionInfoSize = sizeof info;
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-  const BOOL known = GetVersionExA(&info);
-#pragma GCC diagnostic pop
-  return known && info.dwPlatformId == VER_PLATFORM_WIN32_NT ? KeyMaskMethod::MaskBlt
-                                                              : KeyMaskMethod::InvertAndInvert;
+  return PlatformId() == VER_PLATFORM_WIN32_NT ? KeyMaskMethod::MaskBlt
+                                               : KeyMaskMethod::InvertAndInvert;
 }
 
 void BlitTransparent(HDC dc, const RECT& dest, const TBitmap& bitmap, COLORREF key,

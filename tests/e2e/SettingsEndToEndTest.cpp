@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 
 #include "tests/e2e/ManagerDriver.h"
 
@@ -129,6 +131,31 @@ TEST_F(ManagerSettings, AMissingLampEndsTheProgramAfterItsMessage) {
   PostMessageA(message, WM_CLOSE, 0, 0);  // dismissed by its close box
   EXPECT_TRUE(WaitFor([&] { return !IsWindow(message) || !IsWindowVisible(message); }));
   EXPECT_EQ(manager_->WaitForExit(), 0u);
+}
+
+// Processes running from the folder under the three server names.
+std::vector<DWORD> ServersOf(const ProgramFolder& folder) {
+  std::vector<DWORD> found;
+  for (const char* exe : {"auth-node.exe", "realm-node.exe", "world-node.exe"}) {
+    for (DWORD id : RunningFromFolder(folder.Path(), exe)) found.push_back(id);
+  }
+  return found;
+}
+
+TEST_F(ManagerSettings, AutorunWithAMissingLampLaunchesNoServer) {
+  folder_.WriteSettings({19391, 19392, 19393}, "Rate=1000\r\n");
+  Prepare();
+  DeleteFileA(folder_.File("green.bmp").c_str());
+  Start("autorun");
+  HWND message = WaitForDialog(manager_->Id(), "TMessageForm", seconds(30));
+  ASSERT_NE(message, nullptr);  // its text is drawn by windowless labels, out of reach here
+  // Three ticks of the rate pass while the message is open: none may start a server.
+  EXPECT_FALSE(WaitFor([&] { return !ServersOf(folder_).empty(); }, milliseconds(3500)));
+  PostMessageA(message, WM_CLOSE, 0, 0);
+  EXPECT_EQ(manager_->WaitForExit(seconds(30)), 0u);
+  const std::vector<DWORD> left = ServersOf(folder_);
+  for (DWORD id : left) EndProcessById(id);
+  EXPECT_TRUE(left.empty());
 }
 
 TEST_F(ManagerSettings, ARunningServerAnsweredNoEndsTheProgramAndKeepsTheServer) {

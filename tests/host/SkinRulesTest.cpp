@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -68,6 +69,29 @@ TEST(SkinFrameRules, TitleBarButtonsAndCheckStrips) {
   EXPECT_EQ(CheckFrameCount(16 * 6, 16), 6);
   EXPECT_EQ(CheckFrameCount(13 * 6, 16), 4);
   EXPECT_EQ(CheckFrameCount(0, 0), 4);
+}
+
+TEST(SkinFrameRules, FrameCountsAndMarginsComeIntoRange) {
+  struct Case {
+    int count, expected;
+  };
+  for (const Case& c : std::vector<Case>{{-5, 1}, {0, 1}, {1, 1}, {23, 23}, {INT32_MAX, INT32_MAX}})
+    EXPECT_EQ(SaneFrameCount(c.count), c.expected) << c.count;
+
+  struct MarginCase {
+    FrameMargins given;
+    int width, height;
+    FrameMargins expected;
+  };
+  const std::vector<MarginCase> margins = {
+      {{5, 9, 5, 6}, 200, 30, {5, 9, 5, 6}},
+      {{-3, -1, 0, -7}, 200, 30, {0, 0, 0, 0}},
+      {{250, 31, INT32_MAX, 30}, 200, 30, {200, 30, 200, 30}},  // each held to its axis
+      {{INT32_MIN, 4, 4, 4}, 0, 0, {0, 0, 0, 0}},               // no image: nothing fixed
+  };
+  for (const MarginCase& c : margins)
+    EXPECT_EQ(SaneMargins(c.given, c.width, c.height), c.expected)
+        << c.given.left << "," << c.given.top << "," << c.given.right << "," << c.given.bottom;
 }
 
 Bytes Archive(const std::vector<SkinArchiveEntry>& entries) { return BuildSkinArchive(entries); }

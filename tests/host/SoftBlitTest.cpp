@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <vector>
+
 namespace korvale {
 namespace {
 
@@ -24,6 +27,26 @@ TEST(SoftBlit, StretchPicksTheNearestSourcePixel) {
   EXPECT_EQ(small.pixels, (std::vector<std::uint32_t>{0x222222, 0x222222, 7}));
   StretchCopy(small, {0, 0, 3, 1}, src, {1, 0, 5, 1});  // source beyond the picture
   EXPECT_EQ(small.pixels, (std::vector<std::uint32_t>{0x222222, 0x222222, 7}));
+}
+
+TEST(SoftBlit, EnlargingSamplesTheSourcePixelsGdiTakes) {
+  // Source pixel per destination pixel, as StretchBlt in COLORONCOLOR mode gave them.
+  struct Case {
+    int from, to;
+    std::vector<std::uint32_t> sampled;
+  };
+  const std::vector<Case> cases = {
+      {2, 5, {0, 0, 0, 1, 1}},
+      {3, 7, {0, 0, 1, 1, 1, 2, 2}},
+      {14, 17, {0, 1, 2, 2, 3, 4, 5, 6, 6, 7, 8, 9, 10, 11, 11, 12, 13}},
+  };
+  for (const Case& c : cases) {
+    PixelImage ramp = Solid(c.from, 1, 0);
+    for (int x = 0; x < c.from; ++x) ramp.Set(x, 0, static_cast<std::uint32_t>(x));
+    PixelImage out = Solid(c.to, 1, 99);
+    StretchCopy(out, {0, 0, c.to, 1}, ramp, {0, 0, c.from, 1});
+    EXPECT_EQ(out.pixels, c.sampled) << c.from << " to " << c.to;
+  }
 }
 
 TEST(SoftBlit, MagentaFramesLeaveTheDestinationUntouched) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <stdexcept>
 
 #include "tests/host/SupervisionWorld.h"
@@ -249,24 +250,67 @@ TEST(Supervision, FailedLaunchIsNotDetectedAndRepeatsAtEveryTick) {
 }
 
 TEST(Supervision, HandlersRunNestedInsideAKillLeaveConsistentState) {
-  // A kill pumps messages: here the char server's tick and a login probe result run inside
-  // the login server's kill, as they would under a real message pump.
+  // A kill pumps messages: here the char server's tick and a late result of the login
+  // server's probe run inside the kill of the now disabled login server.
   SupervisionWorld world;
   world.model.Button1Click();
   world.RunUntil(12000);
   world.Ui(kLogin).checked = false;
   world.Proc(kChar).running = false;
-  int nested = 0;
+  std::vector<std::string> nestedEffects;
   world.duringKill = [&] {
-    if (nested++ > 0) return;
+    world.duringKill = nullptr;
+    const std::size_t before = world.effects.size();
     world.model.TimerTick(kChar);
     world.model.SocketConnect(kLogin);
+    nestedEffects.assign(world.effects.begin() + static_cast<long>(before), world.effects.end());
   };
   world.RunUntil(15000);
+  // The char server was relaunched inside the kill, before its own tick of this moment.
+  EXPECT_EQ(nestedEffects, (std::vector<std::string>{"launch realm-node.exe", "lamp char", "log"}));
+  EXPECT_EQ(world.Proc(kChar).launches, 2);
   EXPECT_EQ(world.LogLines()[0], "[08.12.2026 13:00:15]Status: Char Server is Restarting.");
+  // The late connect of the disabled server neither lights it nor writes a line.
+  EXPECT_EQ(world.Ui(kLogin).lampPath, Lamp("red"));
+  EXPECT_EQ(world.Ui(kLogin).label, "Off");
+  EXPECT_EQ(Count(world.LogLines(), "Login Server is Online."), 1);
   EXPECT_FALSE(world.Proc(kLogin).running);
   EXPECT_FALSE(world.model.Server(kLogin).FirstTick);
   EXPECT_FALSE(world.model.Server(kChar).FirstTick);
+}
+
+TEST(Supervision, ResultsAfterTheProbeClosedChangeNothing) {
+  // Each row closes the login server's probe of the 10 s tick in another way, then a late
+  // connect and a late failure arrive.
+  const struct {
+    const char* how;
+    std::function<void(SupervisionWorld&)> close;
+    const char* lamp;
+    const char* label;
+  } cases[] = {
+      {"disabled tick", [](SupervisionWorld& w) {
+         w.Ui(kLogin).checked = false;
+         w.model.TimerTick(kLogin);
+       }, "red", "Off"},
+      {"deactivation", [](SupervisionWorld& w) { w.model.Button1Click(); }, "red", "Off"},
+      {"first result", [](SupervisionWorld& w) { w.model.SocketConnect(kLogin); }, "green", "On"},
+  };
+  for (const auto& c : cases) {
+    SupervisionWorld world;
+    world.probeLatency = 1000000;  // the world itself never answers
+    world.model.Button1Click();
+    world.RunUntil(10000);
+    ASSERT_TRUE(world.probes[Index(kLogin)].pending) << c.how;
+    c.close(world);
+    const std::string log = world.log;
+    int code = 10061;
+    world.model.SocketConnect(kLogin);
+    world.model.SocketError(kLogin, code);
+    EXPECT_EQ(code, 0) << c.how;
+    EXPECT_EQ(world.Ui(kLogin).lampPath, Lamp(c.lamp)) << c.how;
+    EXPECT_EQ(world.Ui(kLogin).label, c.label) << c.how;
+    EXPECT_EQ(world.log, log) << c.how;
+  }
 }
 
 TEST(Supervision, ALogThatCannotBeWrittenLeavesLaunchesAndLampsComplete) {
@@ -277,6 +321,7 @@ TEST(Supervision, ALogThatCannotBeWrittenLeavesLaunchesAndLampsComplete) {
   EXPECT_EQ(world.Proc(kLogin).launches, 1);
   EXPECT_EQ(world.Ui(kLogin).lampPath, Lamp("yellow"));
   EXPECT_FALSE(world.model.Server(kLogin).FirstTick);
+  world.model.TimerTick(kLogin);  // running now: a probe goes out
   EXPECT_THROW(world.model.SocketConnect(kLogin), std::runtime_error);
   EXPECT_EQ(world.Ui(kLogin).lampPath, Lamp("green"));
   EXPECT_EQ(world.Ui(kLogin).label, "On");

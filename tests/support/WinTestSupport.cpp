@@ -88,8 +88,6 @@ bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds t
   }
 }
 
-namespace {
-
 PixelBuffer CaptureRect(HDC source, int x, int y, int width, int height) {
   PixelBuffer buffer;
   if (width <= 0 || height <= 0) return buffer;
@@ -116,8 +114,6 @@ PixelBuffer CaptureRect(HDC source, int x, int y, int width, int height) {
   DeleteDC(memory);
   return buffer;
 }
-
-}  // namespace
 
 PixelBuffer CaptureWindow(HWND window, bool client) {
   // Reading the window's own DC gives what was drawn into it; under Wine the screen DC of a

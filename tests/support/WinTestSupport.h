@@ -39,6 +39,9 @@ struct PixelBuffer {
   std::uint32_t At(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
 };
 
+// The pixels of a rectangle of any DC, read through a 32-bit DIB.
+PixelBuffer CaptureRect(HDC source, int x, int y, int width, int height);
+
 // What the window shows: its client area with client = true, else the whole window.
 PixelBuffer CaptureWindow(HWND window, bool client = true);
 PixelBuffer CaptureScreen();

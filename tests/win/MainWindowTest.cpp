@@ -13,7 +13,9 @@
 #include <vector>
 
 #include "app/ManagerSettings.h"
+#include "app/AboutForm.h"
 #include "app/MainForm.h"
+#include "app/MainFormServices.h"
 #include "tests/support/ProgramFolder.h"
 #include "tests/support/WinTestSupport.h"
 #include "skin/data/SkinData.h"
@@ -24,6 +26,13 @@
 #include "toolkit/Dialogs.h"
 #include "toolkit/Label.h"
 #include "toolkit/Edit.h"
+#include "toolkit/Form.h"
+#include "toolkit/GroupBox.h"
+#include "toolkit/Image.h"
+#include "toolkit/ImageList.h"
+#include "toolkit/PageControl.h"
+#include "toolkit/Bevel.h"
+#include "toolkit/SpinEdit.h"
 #include "toolkit/Menus.h"
 #include "toolkit/Timer.h"
 #include "toolkit/TrackBar.h"
@@ -210,22 +219,52 @@ TEST_F(MainWindow, RunOnStartupTogglesTheRunKeyValueAndItsCheckMark) {
   TRegistry registry(KEY_ALL_ACCESS);
   registry.SetRootKey(HKEY_LOCAL_MACHINE);
   ASSERT_TRUE(registry.OpenKey(kRunKey, true));
-  if (registry.ValueExists("brix")) (void)registry.DeleteValue("brix");
+  const auto shown = [&] {
+    OpenMenu(form_->Options1);
+    return ShownState(form_->AutorunOnStartUp1) & (MFS_CHECKED | MFS_DISABLED);
+  };
+  // The unquoted value of earlier versions is read back as the entry: checked, and removed
+  // by the click.
+  registry.WriteString("brix", folder_.Path() + "\\autorun.exe");
   Open("");
-
-  OpenMenu(form_->Options1);
-  EXPECT_EQ(ShownState(form_->AutorunOnStartUp1) & (MFS_CHECKED | MFS_DISABLED), MFS_DISABLED);
-  form_->AutorunOnStartUp1Click(nullptr);
-  ASSERT_TRUE(registry.ValueExists("brix"));
-  EXPECT_EQ(registry.ReadString("brix"), folder_.Path() + "\\autorun.exe");
-  OpenMenu(form_->Options1);
-  EXPECT_EQ(ShownState(form_->AutorunOnStartUp1) & (MFS_CHECKED | MFS_DISABLED),
-            MFS_CHECKED | MFS_DISABLED);
-
+  EXPECT_EQ(shown(), MFS_CHECKED | MFS_DISABLED);
   form_->AutorunOnStartUp1Click(nullptr);
   EXPECT_FALSE(registry.ValueExists("brix"));
-  OpenMenu(form_->Options1);
-  EXPECT_FALSE(ShownChecked(form_->AutorunOnStartUp1));
+  EXPECT_EQ(shown(), MFS_DISABLED);
+
+  // Written quoted, so a folder with a blank cannot start a program named after its first
+  // part.
+  form_->AutorunOnStartUp1Click(nullptr);
+  ASSERT_TRUE(registry.ValueExists("brix"));
+  EXPECT_EQ(registry.ReadString("brix"), "\"" + folder_.Path() + "\\autorun.exe\"");
+  EXPECT_EQ(shown(), MFS_CHECKED | MFS_DISABLED);
+  form_->AutorunOnStartUp1Click(nullptr);
+  EXPECT_FALSE(registry.ValueExists("brix"));
+}
+
+TEST_F(MainWindow, ALampFileThatCannotBeReadKeepsThePicture) {
+  Open("");
+  MainFormServices services(*form_);
+  TBitmap& lamp = form_->loginserverbitmap->Picture();
+  const auto centre = [&] { return lamp.Empty() ? CLR_INVALID : GetPixel(lamp.MemoryDC(), 7, 7); };
+  services.ShowLamp(ServerId::Login, folder_.File("green.bmp"));
+  ASSERT_EQ(centre(), RGB(0, 255, 0));
+
+  folder_.Write("broken.bmp", "BM and nothing a picture needs");
+  ASSERT_TRUE(CreateDirectoryA(folder_.File("folder.bmp").c_str(), nullptr));
+  for (const char* file : {"absent.bmp", "broken.bmp", "folder.bmp"}) {
+    services.ShowLamp(ServerId::Login, folder_.File(file));
+    EXPECT_EQ(centre(), RGB(0, 255, 0)) << file;
+  }
+  {
+    HeldFile held(folder_.File("red.bmp"));
+    ASSERT_TRUE(held.Held());
+    services.ShowLamp(ServerId::Login, folder_.File("red.bmp"));
+    EXPECT_EQ(centre(), RGB(0, 255, 0)) << "a file another program holds";
+  }
+  services.ShowLamp(ServerId::Login, folder_.File("yellow.bmp"));
+  EXPECT_EQ(centre(), RGB(255, 255, 0));
+  EXPECT_TRUE(lamp.Transparent());
 }
 
 TEST_F(MainWindow, TrayDoubleClickHidesTheWindowAndBringsItBack) {
@@ -308,6 +347,177 @@ TEST_F(MainWindow, ALogFileThatCannotBeWrittenKeepsTheLogView) {
   // The next change writes the whole view again.
   type('y');
   EXPECT_EQ(ReadFile(folder_.File("korvale.log")), form_->log->Text() + "\r\n");
+}
+
+// Every item below the menu item, depth first: its path, then its shortcut, image, check
+// mark and disabled state where it has them.
+void DescribeMenu(TMenuItem* parent, const std::string& path, std::vector<std::string>& out) {
+  for (int i = 0; i < parent->Count(); ++i) {
+    TMenuItem* item = parent->Items(i);
+    std::string line = path + item->Caption();
+    if (item->ShortCut() != scNone) line += " key=" + std::to_string(item->ShortCut());
+    if (item->ImageIndex() >= 0) line += " image=" + std::to_string(item->ImageIndex());
+    if (item->Checked()) line += " checked";
+    if (!item->Enabled()) line += " disabled";
+    out.push_back(line);
+    DescribeMenu(item, path + item->Caption() + " / ", out);
+  }
+}
+
+std::vector<std::string> DescribeMenu(TMenu* menu) {
+  std::vector<std::string> out;
+  DescribeMenu(menu->Items(), "", out);
+  return out;
+}
+
+struct Placement {
+  TControl* control;
+  TWinControl* parent;
+  int left, top, width, height;  // -1: the size follows the text
+  const char* caption;
+};
+
+void ExpectPlacements(const std::vector<Placement>& rows) {
+  for (const Placement& row : rows) {
+    SCOPED_TRACE(row.caption);
+    ASSERT_NE(row.control, nullptr);
+    EXPECT_EQ(row.control->Parent(), row.parent);
+    const int width = row.width < 0 ? -1 : row.control->Width();
+    const int height = row.height < 0 ? -1 : row.control->Height();
+    EXPECT_EQ(std::vector<int>({row.control->Left(), row.control->Top(), width, height}),
+              std::vector<int>({row.left, row.top, row.width, row.height}));
+    EXPECT_EQ(*row.caption ? row.control->Caption() : "", row.caption);
+  }
+}
+
+TEST_F(MainWindow, TheWindowDescriptionGivesTheDesignedLayoutMenusAndAboutDialog) {
+  Open("");
+  TForm1& f = *form_;
+  EXPECT_EQ(f.Caption(), "Korvale Server Manager v2.1 RC1");
+  EXPECT_EQ(f.BorderStyle(), TFormBorderStyle::bsSingle);
+  EXPECT_EQ(f.Left(), 237);
+  EXPECT_EQ(f.Top(), 139);
+  EXPECT_EQ(f.ClientWidth(), 426);
+  EXPECT_EQ(f.ClientHeight(), 329);
+  EXPECT_EQ(f.Font().Name(), "MS Sans Serif");
+  EXPECT_EQ(f.Font().Size(), 8);
+  ExpectPlacements({
+      {f.GroupBox1, &f, 8, 0, 265, 153, "Servers"},
+      {f.Image1, f.GroupBox1, 8, 16, 75, 100, ""},
+      {f.Bevel1, f.GroupBox1, 8, 16, 75, 100, ""},
+      {f.PageControl1, f.GroupBox1, 88, 16, 169, 73, ""},
+      {f.TabSheet1, f.PageControl1, f.TabSheet1->Left(), f.TabSheet1->Top(), -1, -1, "Login"},
+      {f.TabSheet2, f.PageControl1, f.TabSheet2->Left(), f.TabSheet2->Top(), -1, -1, "Char"},
+      {f.TabSheet3, f.PageControl1, f.TabSheet3->Left(), f.TabSheet3->Top(), -1, -1, "Map"},
+      {f.Label1, f.TabSheet1, 8, 0, -1, -1, "IP Address:"},
+      {f.loginserveraddress, f.TabSheet1, 8, 16, 81, 21, ""},
+      {f.Label2, f.TabSheet1, 96, 0, -1, -1, "Port:"},
+      {f.loginserverport, f.TabSheet1, 96, 16, 57, 22, ""},
+      {f.Label3, f.TabSheet2, 8, 0, -1, -1, "IP Address:"},
+      {f.charserveraddress, f.TabSheet2, 8, 16, 81, 21, ""},
+      {f.Label4, f.TabSheet2, 96, 0, -1, -1, "Port:"},
+      {f.charserverport, f.TabSheet2, 96, 16, 57, 22, ""},
+      {f.Label5, f.TabSheet3, 8, 0, -1, -1, "IP Address:"},
+      {f.mapserveraddress, f.TabSheet3, 8, 16, 81, 21, ""},
+      {f.Label6, f.TabSheet3, 96, 0, -1, -1, "Port:"},
+      {f.mapserverport, f.TabSheet3, 96, 16, 57, 22, ""},
+      {f.GroupBox2, f.GroupBox1, 88, 89, 49, 56, "Login"},
+      {f.loginserverbitmap, f.GroupBox2, 17, 16, 14, 14, ""},
+      {f.loginserverstatus, f.GroupBox2, 16, 32, -1, -1, "Off"},
+      {f.GroupBox3, f.GroupBox1, 144, 89, 49, 56, "Char"},
+      {f.charserverbitmap, f.GroupBox3, 17, 16, 14, 14, ""},
+      {f.charserverstatus, f.GroupBox3, 16, 32, -1, -1, "Off"},
+      {f.GroupBox4, f.GroupBox1, 200, 89, 49, 56, "Map"},
+      {f.mapserverbitmap, f.GroupBox4, 17, 16, 14, 14, ""},
+      {f.mapserverstatus, f.GroupBox4, 16, 32, -1, -1, "Off"},
+      {f.loggingcheck, f.GroupBox1, 16, 128, 65, 17, "Logging"},
+      {f.GroupBox5, &f, 280, 0, 137, 153, "Available Servers"},
+      {f.loginservercheck, f.GroupBox5, 16, 16, 81, 17, "Login Server"},
+      {f.charservercheck, f.GroupBox5, 16, 32, 81, 17, "Char Server"},
+      {f.mapservercheck, f.GroupBox5, 16, 48, 81, 17, "Map Server"},
+      {f.Label7, f.GroupBox5, 13, 64, -1, -1, "With selected:"},
+      {f.Button1, f.GroupBox5, 16, 80, 89, 17, "Activate"},
+      {f.Label8, f.GroupBox5, 8, 104, -1, -1, "Refresh Rate:"},
+      {f.rate, f.GroupBox5, 80, 104, -1, -1, "5000ms"},
+      {f.rateslider, f.GroupBox5, 8, 120, 121, 17, ""},
+      {f.GroupBox6, &f, 8, 160, 409, 161, "Log"},
+      {f.log, f.GroupBox6, 8, 16, 393, 137, ""},
+  });
+  EXPECT_EQ(f.loginserveraddress->Text(), "127.0.0.1") << "from the settings, over '192.168.0.2'";
+  EXPECT_TRUE(f.Button1->Default());
+  EXPECT_EQ(f.log->ScrollBars(), TScrollStyle::ssVertical);
+  EXPECT_TRUE(f.log->Text().empty());
+  EXPECT_TRUE(f.loginserverbitmap->Center() && f.loginserverbitmap->Transparent());
+  EXPECT_EQ(std::vector<int>({f.rateslider->Min(), f.rateslider->Max(), f.rateslider->Position(),
+                              f.rateslider->Frequency(), f.rateslider->LineSize()}),
+            std::vector<int>({1000, 10000, 5000, 1000, 2}));
+  EXPECT_EQ(std::vector<int>({f.ImageList1->Count(), f.ImageList1->Width(), f.ImageList1->Height()}),
+            std::vector<int>({5, 16, 16}));
+
+  const std::string ctrlEnter = std::to_string(scCtrl | VK_RETURN);
+  const auto ctrl = [](char digit) { return std::to_string(scCtrl | digit); };
+  EXPECT_EQ(DescribeMenu(f.MainMenu1), (std::vector<std::string>{
+      "&File",
+      "&File / &Activate/Deactivate key=" + ctrlEnter + " image=1",
+      "&File / -",
+      "&File / &Close image=0",
+      "&Servers",
+      "&Servers / &Login Server key=" + ctrl('1') + " checked",
+      "&Servers / &Char Server key=" + ctrl('2') + " checked",
+      "&Servers / &Map Server key=" + ctrl('3') + " checked",
+      "&Options",
+      "&Options / &Skins",
+      "&Options / &Skins / Blue",
+      "&Options / &Skins / MacOS",
+      "&Options / &Skins / XP (Blue)",
+      "&Options / &Skins / XP (Platinum)",
+      "&Options / &Skins / XP (Forest Green)",
+      "&Options / &Skins / Whistler",
+      "&Options / &Run On Startup disabled",
+      "&Help",
+      "&Help / &Documentation image=4",
+      "&Help / &About Brix image=3",
+  }));
+  EXPECT_EQ(DescribeMenu(f.PopupMenu1), (std::vector<std::string>{
+      "&Activate/Deactivate",
+      "&Server Manager",
+      "&Server Manager / &Show",
+      "&Server Manager / &Hide",
+      "S&ervers",
+      "S&ervers / Login Server checked",
+      "S&ervers / Char Server checked",
+      "S&ervers / Map Server checked",
+      "&Close key=" + std::to_string(scAlt | VK_F4),
+  }));
+  std::vector<std::string> stored;
+  for (int k = 0; k < f.SkinStore1->Store()->Count(); ++k) {
+    stored.push_back(f.SkinStore1->Store()->Item(k)->Name());
+  }
+  EXPECT_EQ(stored, (std::vector<std::string>{"MacOS", "XP1", "XP2", "XP3", "Blue", "Whistler"}));
+
+  std::unique_ptr<TForm2> about(TForm::Create<TForm2>(static_cast<TComponent*>(nullptr)));
+  TForm2& a = *about;
+  EXPECT_FALSE(a.Visible());
+  EXPECT_EQ(a.Caption(), "About Brix 2.2 RC2");
+  EXPECT_EQ(std::vector<int>({a.Left(), a.Top(), a.ClientWidth(), a.ClientHeight()}),
+            std::vector<int>({514, 366, 306, 313}));
+  ExpectPlacements({
+      {a.Image1, &a, 8, 8, 90, 134, ""},
+      {a.Bevel1, &a, 8, 8, 90, 134, ""},
+      {a.Label1, &a, 104, 8, -1, -1, "Program Name: Korvale Server Manager"},
+      {a.Label2, &a, 104, 32, -1, -1, "Program Version: 2.1 RC2"},
+      {a.Label3, &a, 104, 56, -1, -1, a.Label3->Caption().c_str()},
+      {a.Label4, &a, 104, 80, -1, -1, "Contact Info:"},
+      {a.Label5, &a, 120, 104, -1, -1, a.Label5->Caption().c_str()},
+      {a.Label6, &a, 120, 128, -1, -1, a.Label6->Caption().c_str()},
+      {a.Label7, &a, 8, 152, -1, -1, "Terms of Use/Disclaimer:"},
+      {a.Memo1, &a, 8, 168, 289, 105, ""},
+      {a.Button1, &a, 112, 280, 75, 25, "OK"},
+  });
+  EXPECT_TRUE(a.Memo1->ReadOnly());
+  EXPECT_EQ(a.Memo1->ScrollBars(), TScrollStyle::ssVertical);
+  EXPECT_EQ(a.Memo1->Lines().size(), 7u);
+  EXPECT_TRUE(a.Button1->Default());
 }
 
 TEST(ManagerStartUp, OnlyTheNtFamilyMayRunTheManager) {

@@ -258,5 +258,27 @@ TEST(SkinDefinition, ASkinWithoutAnElementLeavesItNullAndReleasesTheOldButtons) 
   EXPECT_EQ(data.Buttons->RadioButtonFrame, 4);
 }
 
+TEST(SkinDefinition, FrameCountsAndMarginsAreBroughtIntoRange) {
+  SkinMessages messages;
+  TSkinData data(nullptr);
+  const Bytes stream = TestSkin()
+                           .Image("b.bmp", 40, 20)
+                           .Definition("[Personality]\r\nLeft=b.bmp\r\nLeftFrame=-2\r\n"
+                                       "LeftTopHeight=-4\r\nLeftBotHeight=99999\r\n"
+                                       "[Buttons]\r\nBitmap=b.bmp\r\nLeftWidth=-5\r\n"
+                                       "RightWidth=0x7FFFFFFF\r\nRadioButtonFrame=-1\r\n"
+                                       "[HorzScrollThumb]\r\nImage=b.bmp\r\nFrameCount=0\r\n")
+                           .Stream();
+  ASSERT_TRUE(LoadInto(data, stream));
+  EXPECT_EQ(data.BorderLeft->FrameCount, 1);
+  EXPECT_EQ(data.BorderLeft->TopHeight, 0);
+  EXPECT_EQ(data.BorderLeft->BottomHeight, 20);
+  EXPECT_EQ(data.Buttons->LeftWidth, 0);
+  EXPECT_EQ(data.Buttons->RightWidth, 40);
+  EXPECT_EQ(data.Buttons->RadioButtonFrame, 1);
+  ASSERT_TRUE(data.HorzScrollThumb);
+  EXPECT_EQ(data.HorzScrollThumb->FrameCount, 1);
+}
+
 }  // namespace
 }  // namespace korvale::testing

@@ -78,7 +78,7 @@ TEST(ToolkitGraphics, AssignCopiesPixelsAndTransparentDrawingLeavesTheKeyOut) {
 
 TEST(ToolkitGraphics, CanvasAttachesToAForeignDcAndPutsItsObjectsBack) {
   UniqueDC dc(CreateCompatibleDC(nullptr));
-  UniqueBitmap bitmap(CreateCompatibleBitmap(WindowDC(nullptr).get(), 10, 10));
+  UniqueBitmap bitmap(CreateCompatibleBitmap(ClientDC(nullptr).get(), 10, 10));
   SelectGuard select(dc.get(), bitmap.get());
   HGDIOBJ ownBrush = GetCurrentObject(dc.get(), OBJ_BRUSH);
   HGDIOBJ ownFont = GetCurrentObject(dc.get(), OBJ_FONT);

@@ -1,0 +1,2 @@
+#include "app/process/Runner.h"
+#include "app/Window.h"

@@ -1,0 +1,3 @@
+#pragma once
+#include "toolkit/Widget.h"
+#include "skin/paint/Brush.h"
