@@ -6,17 +6,16 @@
 
 #include "app/FormFields.h"
 #include "app/MainFormServices.h"
+#include "app/StatusLogView.h"
 #include "app/ManagerSettings.h"
 #include "app/AboutForm.h"
 #include "app/process/ServerLauncher.h"
 #include "app/process/SystemProcessControl.h"
-#include "core/StringList.h"
 #include "toolkit/Application.h"
 #include "toolkit/Button.h"
 #include "toolkit/CheckBox.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/Edit.h"
-#include "toolkit/Exception.h"
 #include "toolkit/Bevel.h"
 #include "toolkit/FormReader.h"
 #include "toolkit/GroupBox.h"
@@ -46,26 +45,6 @@ constexpr char kActivationLockText[] =
 
 // The first command-line argument, compared case-sensitively by the caller.
 std::string FirstArgument() { return __argc > 1 && __argv[1] ? __argv[1] : ""; }
-
-// Rewrites the file whole with every line followed by CR LF; a file that cannot be created
-// raises the toolkit's error.
-void SaveLinesToFile(const std::vector<std::string>& lines, const std::string& path) {
-  TStringList list;
-  for (const std::string& line : lines) list.Add(line);
-  const std::string text = list.Text();
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) {
-    throw Exception("Cannot create file \"" + path + "\"");
-  }
-  DWORD written = 0;
-  const BOOL ok = text.empty() || WriteFile(file, text.data(), static_cast<DWORD>(text.size()),
-                                            &written, nullptr);
-  CloseHandle(file);
-  if (!ok || (!text.empty() && written != text.size())) {
-    throw Exception("Unable to write to " + path);
-  }
-}
 
 // The handlers a form description may name, registered once.
 void RegisterMainFormClass() {
@@ -215,8 +194,9 @@ TForm1::TForm1(TComponent* owner, const std::string& programFolder)
   ReadComponentResource(this, "TFORM1");
   BindComponents();
   services_ = std::make_unique<MainFormServices>(*this);
+  statusLog_ = std::make_unique<StatusLogView>(*log, *loggingcheck, programFolder);
   supervision_ = std::make_unique<SupervisionModel>(
-      SupervisionServices{*processes_, *services_, *services_, *services_, *services_,
+      SupervisionServices{*processes_, *services_, *services_, *services_, *statusLog_,
                           *services_, *clock_},
       programFolder);
 }
@@ -294,8 +274,8 @@ void TForm1::ratesliderChange(TObject*) {
 }
 
 void TForm1::logChange(TObject*) {
-  if (!loggingcheck->Checked()) return;
-  SaveLinesToFile(log->Lines(), supervision_->ProgramFolder() + "\\" + kLogFileName);
+  // Text the form description gives the memo arrives before the log view exists.
+  if (statusLog_) statusLog_->ViewChanged();
 }
 
 void TForm1::SelectSkin(int index) {

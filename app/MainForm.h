@@ -34,6 +34,7 @@ class TTabSheet;
 class TTimer;
 class TTrackBar;
 class MainFormServices;
+class StatusLogView;
 class SystemProcessControl;
 class SystemStatusClock;
 
@@ -195,6 +196,7 @@ class TForm1 : public TForm {
   std::unique_ptr<SystemProcessControl> processes_;
   std::unique_ptr<SystemStatusClock> clock_;
   std::unique_ptr<MainFormServices> services_;
+  std::unique_ptr<StatusLogView> statusLog_;
   std::unique_ptr<SupervisionModel> supervision_;
   bool startUpFailed_ = false;
 };

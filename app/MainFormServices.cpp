@@ -77,10 +77,6 @@ void MainFormServices::SetStatusLabel(ServerId server, std::string_view text) {
 
 void MainFormServices::SetRateLabel(const std::string& text) { form_.rate->SetCaption(text); }
 
-std::string MainFormServices::Text() { return form_.log->Text(); }
-
-void MainFormServices::SetText(const std::string& text) { form_.log->SetText(text); }
-
 std::string MainFormServices::ActivationCaption() { return form_.Button1->Caption(); }
 
 void MainFormServices::SetActivationCaption(std::string_view caption) {

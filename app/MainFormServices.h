@@ -1,7 +1,7 @@
 #pragma once
 
-// The supervision model's view of the main window: its sockets, timers, lamps, labels, log
-// and fields, read and written at the moment of use.
+// The supervision model's view of the main window: its sockets, timers, lamps, labels and
+// fields, read and written at the moment of use.
 #include <string>
 #include <string_view>
 
@@ -14,7 +14,6 @@ class TForm1;
 class MainFormServices final : public ProbeSockets,
                                public ServerTimers,
                                public StatusDisplay,
-                               public LogText,
                                public SupervisionSettings {
  public:
   explicit MainFormServices(TForm1& form) : form_(form) {}
@@ -28,9 +27,6 @@ class MainFormServices final : public ProbeSockets,
   void ShowLamp(ServerId server, const std::string& bitmapPath) override;
   void SetStatusLabel(ServerId server, std::string_view text) override;
   void SetRateLabel(const std::string& text) override;
-
-  std::string Text() override;
-  void SetText(const std::string& text) override;
 
   std::string ActivationCaption() override;
   void SetActivationCaption(std::string_view caption) override;

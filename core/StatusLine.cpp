@@ -18,13 +18,4 @@ std::string StatusLine(std::string_view stamp, std::string_view message) {
   return line;
 }
 
-std::string PrependLine(std::string_view line, std::string_view oldText) {
-  std::string text;
-  text.reserve(line.size() + 2 + oldText.size());
-  text += line;
-  text += "\r\n";
-  text += oldText;
-  return text;
-}
-
 }  // namespace korvale

@@ -1,6 +1,6 @@
 #pragma once
 
-// Time-stamped status lines and how they enter the log text.
+// Time-stamped status lines.
 #include <string>
 #include <string_view>
 
@@ -33,8 +33,5 @@ std::string TimeStamp(StatusClock& clock, const LocalDateTime& when);
 
 // "[" + stamp + message: messages start with "]".
 std::string StatusLine(std::string_view stamp, std::string_view message);
-
-// The newest line goes first: line + CR LF + the old text.
-std::string PrependLine(std::string_view line, std::string_view oldText);
 
 }  // namespace korvale

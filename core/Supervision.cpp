@@ -99,7 +99,7 @@ void SupervisionModel::WriteStatus(ServerId id, StatusEvent event) {
   const LocalDateTime now = services_.Clock.Now();
   const std::string line =
       StatusLine(TimeStamp(services_.Clock, now), StatusMessage(Server(id), event));
-  services_.Log.SetText(PrependLine(line, services_.Log.Text()));
+  services_.Log.AddLine(line);
 }
 
 }  // namespace korvale

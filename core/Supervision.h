@@ -50,12 +50,12 @@ class StatusDisplay {
   virtual void SetRateLabel(const std::string& text) = 0;
 };
 
-// The log view's whole text; setting it is a change of the log (the log file follows).
+// The log view: a status line goes in front of its text, a change of the log that its file
+// follows.
 class LogText {
  public:
   virtual ~LogText() = default;
-  virtual std::string Text() = 0;
-  virtual void SetText(const std::string& text) = 0;
+  virtual void AddLine(const std::string& line) = 0;
 };
 
 // What the window shows now: read at the moment of use, never cached.

@@ -281,9 +281,15 @@ void TApplication::HandleException(TObject* sender, const std::exception& error)
 }
 
 void TApplication::ShowException(const std::exception& error) {
+  // One error box at a time: timers and sockets keep running inside its modal loop, and a
+  // handler that fails on every tick would otherwise open box after box inside it. An error
+  // that arrives while the box is open is not shown; the user is already being told.
+  if (showingError_) return;
+  showingError_ = true;
   std::string text = error.what();
   if (!text.empty() && text.back() != '.') text += '.';
   MessageBox(text, title_, MB_OK | MB_ICONSTOP);
+  showingError_ = false;
 }
 
 void TApplication::SetMouseControl(TControl* control) {

@@ -64,6 +64,7 @@ class TApplication : public TComponent {
 
   int MessageBox(const std::string& text, const std::string& caption, UINT flags = MB_OK);
   void HandleException(TObject* sender, const std::exception& error);
+  // The error dialog; while it is open, further errors are not shown.
   void ShowException(const std::exception& error);
 
   // The control under the mouse; changing it sends CM_MOUSELEAVE and CM_MOUSEENTER.
@@ -98,6 +99,7 @@ class TApplication : public TComponent {
   TForm* mainForm_ = nullptr;
   bool showMainForm_ = true;
   bool terminated_ = false;
+  bool showingError_ = false;
   TControl* mouseControl_ = nullptr;
   std::vector<TWindowHook> hooks_;
   std::vector<HWND> hiddenByMinimize_;

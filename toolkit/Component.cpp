@@ -10,11 +10,15 @@ TComponent::TComponent(TComponent* owner) {
 
 TComponent::~TComponent() {
   MarkDestroying();
+  DestroyComponents();
+  if (owner_) owner_->RemoveComponent(this);
+}
+
+void TComponent::DestroyComponents() {
   while (!components_.empty()) {
     TComponent* last = components_.back();
     delete last;  // its destructor takes it out of this list
   }
-  if (owner_) owner_->RemoveComponent(this);
 }
 
 TComponent* TComponent::FindComponent(const std::string& name) const {

@@ -46,6 +46,10 @@ class TComponent : public TPersistent {
   void RemoveComponent(TComponent* component);
 
  protected:
+  // Frees the owned components, last first. Controls call it first thing in their
+  // destructors, so that a component owned by a control (a skinner that hooked it) goes
+  // while the control, its window and its members are still whole.
+  void DestroyComponents();
   // Subclasses that need to know early (before their own destructor body finishes) set this.
   void MarkDestroying() { state_ |= static_cast<std::uint8_t>(TComponentState::Destroying); }
 

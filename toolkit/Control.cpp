@@ -14,6 +14,7 @@ TControl::TControl(TComponent* owner) : TComponent(owner) {
 
 TControl::~TControl() {
   MarkDestroying();
+  DestroyComponents();
   Application().ControlDestroyed(this);
   if (parent_) parent_->RemoveControl(this);
 }

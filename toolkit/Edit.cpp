@@ -18,7 +18,7 @@ void TCustomEdit::CreateParams(TCreateParams& params) {
 }
 
 void TCustomEdit::InitializeHandle() {
-  if (maxLength_ > 0) SendMessageA(handle_, EM_LIMITTEXT, static_cast<WPARAM>(maxLength_), 0);
+  SendMessageA(handle_, EM_LIMITTEXT, static_cast<WPARAM>(maxLength_), 0);
 }
 
 void TCustomEdit::SetReadOnly(bool readOnly) {
@@ -118,6 +118,23 @@ void TMemo::SetLines(const std::vector<std::string>& lines) {
     text += lines[i];
   }
   SetCaption(text);
+}
+
+int TMemo::TextLength() { return static_cast<int>(SendMessageA(Handle(), WM_GETTEXTLENGTH, 0, 0)); }
+
+void TMemo::ReplaceRange(int start, int end, const std::string& text) {
+  const HWND window = Handle();
+  DWORD selStart = 0;
+  DWORD selEnd = 0;
+  SendMessageA(window, EM_GETSEL, reinterpret_cast<WPARAM>(&selStart), reinterpret_cast<LPARAM>(&selEnd));
+  SendMessageA(window, EM_SETSEL, static_cast<WPARAM>(start), end);
+  SendMessageA(window, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
+  const auto follow = [&](DWORD position) -> DWORD {
+    const auto p = static_cast<long long>(position);
+    if (p >= end) return static_cast<DWORD>(p - (end - start) + static_cast<long long>(text.size()));
+    return static_cast<DWORD>(p < start ? p : start);
+  };
+  SendMessageA(window, EM_SETSEL, follow(selStart), static_cast<LPARAM>(follow(selEnd)));
 }
 
 void TMemo::AddLine(const std::string& line) {

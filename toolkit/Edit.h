@@ -18,6 +18,8 @@ class TCustomEdit : public TWinControl {
 
   bool ReadOnly() const { return readOnly_; }
   void SetReadOnly(bool readOnly);
+  // The most characters typing may enter; 0 lifts the limit (the system's default of
+  // 30,000 included).
   int MaxLength() const { return maxLength_; }
   void SetMaxLength(int length);
   void SelectAll();
@@ -51,6 +53,11 @@ class TMemo : public TCustomEdit {
   std::vector<std::string> Lines() const;
   void SetLines(const std::vector<std::string>& lines);
   void AddLine(const std::string& line);
+  // Characters of the text, without reading it.
+  int TextLength();
+  // Replaces characters start..end with text, keeping the user's selection on the characters
+  // it was on: a change at one end costs what that end costs, not a rewrite of the whole text.
+  void ReplaceRange(int start, int end, const std::string& text);
   TScrollStyle ScrollBars() const { return scrollBars_; }
   void SetScrollBars(TScrollStyle style);
   bool WordWrap() const { return wordWrap_; }

@@ -31,6 +31,7 @@ TForm::~TForm() {
       Application().HandleException(this, e);
     }
   }
+  DestroyComponents();
   Screen().RemoveForm(this);
   Application().FormDestroyed(this);
 }
@@ -226,7 +227,7 @@ void TForm::WndProc(TMessage& message) {
       if (OnResize) OnResize(this);
       return;
     case CM_RELEASE:
-      delete this;
+      Free();  // deferred: this message is itself being handled
       return;
     default:
       break;
@@ -435,7 +436,7 @@ void TForm::Close() {
 
 void TForm::Release() {
   if (handle_) PostMessageA(handle_, CM_RELEASE, 0, 0);
-  else delete this;
+  else Free();
 }
 
 void TForm::SetActiveControl(TWinControl* control) {

@@ -12,6 +12,7 @@ TTabSheet::TTabSheet(TComponent* owner) : TCustomControl(owner) {
 }
 
 TTabSheet::~TTabSheet() {
+  DestroyComponents();
   if (pageControl_) pageControl_->RemovePage(this);
 }
 
@@ -39,6 +40,7 @@ TPageControl::TPageControl(TComponent* owner) : TWinControl(owner) {
 }
 
 TPageControl::~TPageControl() {
+  DestroyComponents();
   // The pages go with the children after this body; they must not reach back into it.
   for (TTabSheet* page : pages_) page->pageControl_ = nullptr;
   pages_.clear();

@@ -97,9 +97,19 @@ LRESULT CALLBACK ToolkitClassProc(HWND window, UINT msg, WPARAM wParam, LPARAM l
     WNDPROC base = it != Classes().end() ? it->second.baseProc : DefWindowProcA;
     return CallWindowProcA(base, window, msg, wParam, lParam);
   }
+  // The top-level control is pinned for the whole handling, which may reparent the control.
+  TWinControl* root = control;
+  while (root->Parent()) root = root->Parent();
+  ++control->dispatchDepth_;
+  ++root->treeDispatchDepth_;
   TMessage message{msg, wParam, lParam, 0};
   control->MainWndProc(message);
   if (msg == WM_NCDESTROY) control->Unbind();
+  --control->dispatchDepth_;
+  --root->treeDispatchDepth_;
+  // The inner control first: freeing the top-level one frees it too.
+  if (control != root) control->FinishDispatch();
+  root->FinishDispatch();
   return message.Result;
 }
 
@@ -109,6 +119,7 @@ TWinControl::TWinControl(TComponent* owner) : TControl(owner) {
 
 TWinControl::~TWinControl() {
   MarkDestroying();
+  DestroyComponents();
   // Leave the parent while this is still a windowed control: from ~TControl the parent
   // could no longer tell, and would keep it in its tab list.
   if (Parent()) Parent()->RemoveControl(this);
@@ -116,6 +127,20 @@ TWinControl::~TWinControl() {
   // Leave the parent while still a TWinControl, so that it drops this from its tab list.
   if (Parent()) Parent()->RemoveControl(this);
   DestroyHandle();
+}
+
+void TWinControl::Free() {
+  if (Busy()) {
+    freePending_ = true;
+    return;
+  }
+  delete this;
+}
+
+void TWinControl::FinishDispatch() {
+  if (!freePending_ || Busy()) return;
+  freePending_ = false;  // the destructor's own messages must not free it again
+  delete this;
 }
 
 void TWinControl::Bind(HWND window) {

@@ -52,6 +52,13 @@ class TWinControl : public TControl {
   void WndProc(TMessage& message) override;
   void DefaultHandler(TMessage& message) override;
 
+  // Frees the control at once, or, while a message is being handled in its window (or, for
+  // a top-level control, in any window beneath it), when the outermost such handling
+  // returns: a handler may run a nested message loop during which the control is freed.
+  void Free();
+  // Whether a message of this window is being handled.
+  bool Dispatching() const { return dispatchDepth_ > 0; }
+
   // The toolkit control that owns Window, if Window is a toolkit window.
   static TWinControl* FindControl(HWND window);
 
@@ -118,6 +125,9 @@ class TWinControl : public TControl {
   friend class TControl;
   void Bind(HWND window);
   void Unbind();
+  // Frees the control if a deferred Free waits and no handling that guards it still runs.
+  void FinishDispatch();
+  bool Busy() const { return dispatchDepth_ > 0 || (!Parent() && treeDispatchDepth_ > 0); }
   bool ReflectNotification(TMessage& message, HWND child);
   void TrackMouse(TMessage& message);
   void DialogKey(TMessage& message);
@@ -134,6 +144,9 @@ class TWinControl : public TControl {
   bool trackingLeave_ = false;
   bool creating_ = false;
   int controlId_ = 0;
+  int dispatchDepth_ = 0;      // messages of this window being handled
+  int treeDispatchDepth_ = 0;  // messages of this window or any beneath it being handled
+  bool freePending_ = false;
 };
 
 // A windowed control of our own class that paints itself through a canvas.

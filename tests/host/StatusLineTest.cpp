@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "core/BoundedLog.h"
 #include "core/ManagedServer.h"
 #include "core/ProcessControl.h"
 #include "core/StatusLine.h"
@@ -42,9 +43,12 @@ TEST(StatusLine, TimeIsLeftOutExactlyAtMidnight) {
 TEST(StatusLine, LinesGoInFrontOfTheLogWithCrLf) {
   const std::string line = StatusLine("1/2/2026", "]Status: Map Server is Online.");
   EXPECT_EQ(line, "[1/2/2026]Status: Map Server is Online.");
-  EXPECT_EQ(PrependLine(line, ""), line + "\r\n");
-  EXPECT_EQ(PrependLine("new", "old\r\n"), "new\r\nold\r\n");
-  EXPECT_EQ(PrependLine("new", "typed by hand"), "new\r\ntyped by hand");
+  BoundedLog log(1000);
+  log.Prepend(line);
+  EXPECT_EQ(log.Text(), line + "\r\n");
+  log.Assign("typed by hand");
+  log.Prepend("new");
+  EXPECT_EQ(log.Text(), "new\r\ntyped by hand");
 }
 
 TEST(StatusLine, MessagesLampFilesAndQuestionsAreExact) {

@@ -158,10 +158,10 @@ void SupervisionWorld::SetStatusLabel(ServerId id, std::string_view text) {
   Ui(id).label = std::string(text);
 }
 
-void SupervisionWorld::SetText(const std::string& text) {
+void SupervisionWorld::AddLine(const std::string& line) {
   if (logFails) throw std::runtime_error("Cannot create file");
   effects.push_back("log");
-  log = text;
+  log = line + "\r\n" + log;
   ++logChanges;
 }
 

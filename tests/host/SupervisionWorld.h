@@ -78,8 +78,7 @@ class SupervisionWorld : public ProcessControl,
   void SetStatusLabel(ServerId server, std::string_view text) override;
   void SetRateLabel(const std::string& text) override { rateLabel = text; }
   // LogText
-  std::string Text() override { return log; }
-  void SetText(const std::string& text) override;
+  void AddLine(const std::string& line) override;
   // SupervisionSettings
   std::string ActivationCaption() override { return caption; }
   void SetActivationCaption(std::string_view text) override;

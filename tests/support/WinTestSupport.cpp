@@ -25,34 +25,6 @@ const bool crashFilterInstalled = (SetUnhandledExceptionFilter(EndOnCrash), true
 
 }  // namespace
 
-GuiObjectCounts CountGuiObjects() {
-  HANDLE self = GetCurrentProcess();
-  GuiObjectCounts counts{GetGuiResources(self, GR_GDIOBJECTS), GetGuiResources(self, GR_USEROBJECTS)};
-  // Wine answers GetGuiResources with 0, so there the handle tables are walked instead:
-  // both hand out handles whose low word is the table index and accept that index alone.
-  if (counts.gdi == 0) {
-    for (ULONG_PTR i = 0x20; i < 0x10000; ++i) {
-      if (GetObjectType(reinterpret_cast<HGDIOBJ>(i))) ++counts.gdi;
-    }
-  }
-  // The USER table is shared by the whole desktop: only windows of this process count
-  // (the shell makes tooltip windows of its own for tray icons, for example).
-  if (counts.user == 0) {
-    const DWORD self = GetCurrentProcessId();
-    for (ULONG_PTR i = 0x20; i < 0x10000; i += 2) {
-      const auto window = reinterpret_cast<HWND>(i);
-      DWORD owner = 0;
-      if (IsWindow(window)) {
-        GetWindowThreadProcessId(window, &owner);
-        if (owner == self) ++counts.user;
-      } else if (IsMenu(reinterpret_cast<HMENU>(i))) {
-        ++counts.user;
-      }
-    }
-  }
-  return counts;
-}
-
 void PumpFor(std::chrono::milliseconds duration) {
   WaitFor([] { return false; }, duration);
 }
@@ -86,6 +58,25 @@ bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds t
     if (std::chrono::steady_clock::now() >= deadline) return false;
     MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
   }
+}
+
+HWND FindThreadWindow(const std::string& className) {
+  struct Search {
+    const std::string& className;
+    HWND found = nullptr;
+  } search{className};
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND window, LPARAM context) -> BOOL {
+        auto& s = *reinterpret_cast<Search*>(context);
+        char name[64] = {};
+        GetClassNameA(window, name, sizeof name);
+        if (s.className != name || !IsWindowVisible(window)) return TRUE;
+        s.found = window;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
 }
 
 PixelBuffer CaptureRect(HDC source, int x, int y, int width, int height) {

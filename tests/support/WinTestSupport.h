@@ -9,16 +9,9 @@
 #include <string>
 #include <vector>
 
-namespace korvale::testing {
+#include "tests/support/GuiObjectCounts.h"
 
-// GDI and USER objects the process holds now; compare before and after to prove no leak.
-// Under Wine the handle tables are walked, since GetGuiResources answers 0 there.
-struct GuiObjectCounts {
-  DWORD gdi = 0;
-  DWORD user = 0;
-  bool operator==(const GuiObjectCounts&) const = default;
-};
-GuiObjectCounts CountGuiObjects();
+namespace korvale::testing {
 
 // Pumps this thread's messages until the condition holds or the time runs out; returns
 // whether it held.
@@ -30,6 +23,10 @@ void PumpFor(std::chrono::milliseconds duration);
 // Puts the pointer at x, y and waits until it stays there: motion the display still owes
 // from earlier moves (another test's, too) would otherwise move it again.
 void PlacePointer(int x, int y);
+
+// The first visible top-level window of this thread with the given class ("#32768" for a
+// menu, "#32770" for a dialog), or null.
+HWND FindThreadWindow(const std::string& className);
 
 // A 32-bit top-down pixel buffer, 0x00RRGGBB per pixel.
 struct PixelBuffer {

@@ -338,6 +338,8 @@ TEST_F(MainWindow, ALogFileThatCannotBeWrittenKeepsTheLogView) {
     HeldFile held(folder_.File("korvale.log"));
     ASSERT_TRUE(held.Held());
     type('x');
+    // The file follows within a second of the last write.
+    EXPECT_TRUE(WaitFor([&] { return !recorder.errors.empty(); }));
   }
   ASSERT_EQ(recorder.errors.size(), 1u);
   EXPECT_EQ(recorder.errors[0], "Cannot create file \"" + folder_.File("korvale.log") + "\"");
@@ -346,7 +348,7 @@ TEST_F(MainWindow, ALogFileThatCannotBeWrittenKeepsTheLogView) {
   EXPECT_NE(kept.find('x'), std::string::npos);
   // The next change writes the whole view again.
   type('y');
-  EXPECT_EQ(ReadFile(folder_.File("korvale.log")), form_->log->Text() + "\r\n");
+  EXPECT_TRUE(WaitFor([&] { return ReadFile(folder_.File("korvale.log")) == form_->log->Text() + "\r\n"; }));
 }
 
 // Every item below the menu item, depth first: its path, then its shortcut, image, check

@@ -377,7 +377,11 @@ TEST(SkinManagerRequests, ActiveFollowsTheSkinAndRequestsOnlyOnChange) {
   data.Loaded();
   ASSERT_NE(SkinManager(), nullptr);
   EXPECT_FALSE(data.Active()) << "no skin: Active falls back to false";
-  EXPECT_NE(SkinManager()->Hook(), nullptr);
+  const HHOOK first = SkinManager()->Hook();
+  EXPECT_NE(first, nullptr);
+  SkinManager()->InstallHook();
+  EXPECT_NE(SkinManager()->Hook(), first);
+  EXPECT_FALSE(UnhookWindowsHookEx(first)) << "installing anew takes the earlier hook off";
   ASSERT_EQ(SkinManager()->SkinDatas().size(), 1u);
 
   data.SetActive(true);

@@ -9,8 +9,7 @@
 #include "core/BmpEncoder.h"
 #include "core/LzhEncoder.h"
 #include "core/SkinArchive.h"
-#include "skin/data/SkinReader.h"
-#include "skin/forms/SkinManager.h"
+#include "tests/support/skin/SkinMessages.h"
 
 namespace korvale::testing {
 
@@ -49,25 +48,6 @@ class TestSkin {
 
  private:
   std::vector<SkinArchiveEntry> entries_;
-};
-
-// Collects the reader's messages instead of showing dialogs, and starts every test without
-// a skin manager.
-class SkinMessages {
- public:
-  SkinMessages() {
-    previous_ = SetSkinMessageSink([this](const std::string& text) { texts.push_back(text); });
-  }
-  ~SkinMessages() {
-    SetSkinMessageSink(previous_);
-    FreeSkinManager();
-  }
-  SkinMessages(const SkinMessages&) = delete;
-  SkinMessages& operator=(const SkinMessages&) = delete;
-  std::vector<std::string> texts;
-
- private:
-  TSkinMessageSink previous_;
 };
 
 }  // namespace korvale::testing
