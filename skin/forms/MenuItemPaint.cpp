@@ -21,8 +21,6 @@ namespace korvale {
 namespace {
 
 constexpr int kItemFrames = 5;
-// The menu window's frame is this wide; item rectangles are client coordinates.
-constexpr int kPopupFrame = 3;
 
 // The checked-image box: the button face dotted with the highlight colour.
 void FillCheckedBox(HDC dc, const RECT& box) {
@@ -90,9 +88,11 @@ void TMenuItemPainter::DrawOverBackground(HMENU menu, TMenuItem& item, bool sele
   bitmap.SetSize(width, height);
   HDC dc = bitmap.MemoryDC();
   const TPopupMenuWindows* popups = Popups();
-  const TBitmap* background = popups && menu ? popups->PopupBackground(menu) : nullptr;
-  if (background && !background->Empty()) {
-    BitBlt(dc, 0, 0, width, height, background->MemoryDC(), rect.left + kPopupFrame, rect.top + kPopupFrame, SRCCOPY);
+  if (const TWinSkinPopMenu* popup = popups && menu ? popups->PopupBackground(menu) : nullptr) {
+    // Items are drawn in client coordinates; the background covers the whole window, wherever
+    // the system puts the client area (some draw a menu's border inside it).
+    const POINT offset = popup->ClientOffset();
+    BitBlt(dc, 0, 0, width, height, popup->Background().MemoryDC(), rect.left + offset.x, rect.top + offset.y, SRCCOPY);
   } else {
     UniqueBrush fill(CreateSolidBrush(ColorToRGB(FSkinData->ColorMenu)));
     const RECT all{0, 0, width, height};

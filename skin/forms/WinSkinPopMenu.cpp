@@ -57,6 +57,14 @@ void TWinSkinPopMenu::PopupWndProc(TMessage& message) {
       PaintPopupFrame();
       message.Result = 0;
       return;
+    case WM_PAINT: {
+      // The items read the composed background while they draw; a menu window that draws
+      // its own border inside its client area gets the skinned frame over it again.
+      const bool skinned = ComposeBackground();
+      FWindowProc.CallNext(message);
+      if (skinned) PaintPopupFrame();
+      return;
+    }
     case WM_PRINT:
       PrintPopup(message);
       return;
@@ -82,6 +90,14 @@ bool TWinSkinPopMenu::ComposeBackground() {
   if (!FMenu) FMenu = reinterpret_cast<HMENU>(SendMessageA(FHandle, MN_GETHMENU, 0, 0));
   if (!FMenu && FOwner) FOwner->SetPending(this);
   return true;
+}
+
+POINT TWinSkinPopMenu::ClientOffset() const {
+  POINT origin{0, 0};
+  ClientToScreen(FHandle, &origin);
+  RECT window{};
+  GetWindowRect(FHandle, &window);
+  return {origin.x - window.left, origin.y - window.top};
 }
 
 void TWinSkinPopMenu::PaintPopupFrame() {
@@ -130,9 +146,9 @@ void TPopupMenuWindows::ReleasePopupWindow(HWND window) {
   FPopups.erase(it);
 }
 
-const TBitmap* TPopupMenuWindows::PopupBackground(HMENU menu) const {
+const TWinSkinPopMenu* TPopupMenuWindows::PopupBackground(HMENU menu) const {
   for (const auto& popup : FPopups)
-    if (popup->Menu() == menu && !popup->Background().Empty()) return &popup->Background();
+    if (popup->Menu() == menu && !popup->Background().Empty()) return popup.get();
   return nullptr;
 }
 

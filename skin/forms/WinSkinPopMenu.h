@@ -32,6 +32,9 @@ class TWinSkinPopMenu {
   HMENU Menu() const { return FMenu; }
   void SetMenu(HMENU menu) { FMenu = menu; }
   const TBitmap& Background() const { return FBackground; }
+  // Where the client area starts in the window: items are drawn in client coordinates
+  // over a background composed for the whole window.
+  POINT ClientOffset() const;
   bool Attached() const { return FWindowProc.Attached(); }
 
  private:
@@ -59,8 +62,8 @@ class TPopupMenuWindows {
   void SkinPopupWindow(HWND window, TSkinData* skinData);
   void ReleasePopupWindow(HWND window);
   void ReleaseAll() { FPopups.clear(); }
-  // The composed background of the menu window that shows `menu`, or null.
-  const TBitmap* PopupBackground(HMENU menu) const;
+  // The skinner of the menu window that shows `menu` with a composed background, or null.
+  const TWinSkinPopMenu* PopupBackground(HMENU menu) const;
   // The window painted last whose menu is not known learns it is `menu`.
   void ClaimPending(HMENU menu);
   void SetPending(TWinSkinPopMenu* popup) { FPendingPopup = popup; }
