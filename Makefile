@@ -1,5 +1,5 @@
 # The two commands of the README. Both install what is missing first.
-.PHONY: test run build fuzz bench clean
+.PHONY: test run build fuzz bench soak clean
 
 test:
 	scripts/test.sh
@@ -17,6 +17,10 @@ fuzz: build
 
 bench: build
 	build/host/bin/korvale_bench
+
+# Ten minutes of the manager with crash-looping stand-ins; not part of test.
+soak:
+	scripts/soak.sh
 
 clean:
 	rm -rf build

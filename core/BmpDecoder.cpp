@@ -317,6 +317,12 @@ std::string DecodeRle(const std::uint8_t* bits, std::size_t available, std::size
 
 }  // namespace
 
+std::optional<BmpSize> ReadBmpSize(const std::uint8_t* data, std::size_t size) {
+  Header h;
+  if (data == nullptr || !ParseHeader(data, size, h).empty()) return std::nullopt;
+  return BmpSize{h.width, h.height};
+}
+
 BmpDecodeResult DecodeBmp(const std::uint8_t* data, std::size_t size) {
   if (data == nullptr) size = 0;
   Header h;

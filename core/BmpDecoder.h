@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "core/PixelImage.h"
@@ -26,5 +27,13 @@ struct BmpDecodeResult {
 // empty and `error` says what is wrong. Palette indices past the palette read as black,
 // and pixels an RLE stream skips (delta, early end of line or bitmap) stay black.
 BmpDecodeResult DecodeBmp(const std::uint8_t* data, std::size_t size);
+
+// The size a BMP's headers claim, read without decoding a pixel, when the headers are sound
+// and within the limits above; nothing otherwise.
+struct BmpSize {
+  std::int64_t width = 0;
+  std::int64_t height = 0;
+};
+std::optional<BmpSize> ReadBmpSize(const std::uint8_t* data, std::size_t size);
 
 }  // namespace korvale

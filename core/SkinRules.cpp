@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/AsciiText.h"
 #include "core/IniValues.h"
 #include "core/Lzh.h"
 
@@ -64,11 +65,27 @@ std::optional<std::string> SkinImageEntryName(std::string_view value) {
   return name;
 }
 
-std::optional<std::string> SkinTemporaryFileName(std::string_view entryName) {
+std::optional<std::string> SkinDefinitionFileName(std::string_view entryName) {
   const auto cut = entryName.find_last_of("\\/:");
   const std::string_view part =
       cut == std::string_view::npos ? entryName : entryName.substr(cut + 1);
   if (part.empty() || part == "." || part == "..") return std::nullopt;
+  for (const char c : part) {
+    if (static_cast<unsigned char>(c) < 0x20) return std::nullopt;
+    if (std::string_view("<>\"|?*").find(c) != std::string_view::npos) return std::nullopt;
+  }
+  if (part.back() == ' ' || part.back() == '.') return std::nullopt;
+  // Windows reads a device name before the first dot, trailing blanks ignored.
+  std::string device = AsciiUpper(part.substr(0, part.find('.')));
+  while (!device.empty() && device.back() == ' ') device.pop_back();
+  static constexpr std::string_view kDevices[] = {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$"};
+  for (const std::string_view d : kDevices) {
+    if (device == d) return std::nullopt;
+  }
+  if (device.size() == 4 && (device.starts_with("COM") || device.starts_with("LPT")) &&
+      device[3] >= '0' && device[3] <= '9') {
+    return std::nullopt;
+  }
   return std::string(part);
 }
 

@@ -29,10 +29,21 @@ std::string SkinFileNamePart(std::string_view value);
 // extension is exactly ".bmp" (case-sensitive), otherwise nothing.
 std::optional<std::string> SkinImageEntryName(std::string_view value);
 
-// The name under which the definition entry may be written to the temporary directory:
-// its file-name part, also cut at "/", so no folder of the skin's choosing is reached.
-// Nothing when the part is empty or is "." or "..".
-std::optional<std::string> SkinTemporaryFileName(std::string_view entryName);
+// The file name the definition entry gives: its part after the last "\\", "/" or ":", when
+// that is a name Windows takes for a file: not empty, not "." or "..", no control character
+// (an embedded NUL included), none of < > " | ? *, no trailing blank or dot, and no device
+// name ("CON", "nul.ini", "COM1.txt"). Nothing otherwise, and the skin is refused. The
+// definition is never written under this name: it only decides whether the skin is sound.
+std::optional<std::string> SkinDefinitionFileName(std::string_view entryName);
+
+// The pixels one skin picture may claim, and all pictures of one load together (a key
+// decodes its picture anew, so every key that names a picture counts it). Skin pictures are
+// frame strips and tiles a few hundred pixels long; a whole 1920 x 1080 backdrop still fits
+// the first, and the second holds eight of those, about 64 MB as 32-bit pixels. A run-length
+// picture of a few bytes can claim 32 million pixels, so the headers are checked before
+// anything is decoded.
+inline constexpr std::int64_t kSkinMaxPicturePixels = std::int64_t{1} << 21;
+inline constexpr std::int64_t kSkinMaxPicturePixelsInAll = std::int64_t{1} << 24;
 
 // Frames of a title-bar button: a non-zero frame key stands; otherwise 6, or 3 for an
 // image at most 3.8 times as wide as high, and 6 whenever the action is negative.

@@ -39,15 +39,29 @@ harness_start_display() {
   return 1
 }
 
-# Creates the prefix once; later runs reuse it. The registry keys put every program of the
-# prefix in a 1280x1024 virtual desktop with a taskbar and a notification area. Wine's own
-# fonts (Marlett draws the caption buttons) are copied in, since this build does not find
-# them where the distribution puts them.
+# What a prefix is made with: a prefix made with other fonts or another Wine (one made before
+# Wine's fonts were installed lays the window out in a wider face) is made again.
+harness_prefix_recipe() {
+  echo "korvale prefix 3: 1280x1024 desktop with shell"
+  wine --version
+  ls /usr/share/wine/fonts 2>/dev/null || true
+}
+
+# Creates the prefix once; later runs reuse it while its recipe stays the same. The registry
+# keys put every program of the prefix in a 1280x1024 virtual desktop with a taskbar and a
+# notification area. Wine's own fonts (MS Sans Serif and Tahoma for the layout, Marlett for
+# the caption buttons) are copied in, since this build does not find them where the
+# distribution puts them.
 harness_prepare_prefix() {
   export WINEPREFIX=$1
   export WINEDEBUG=-all
   export WINEDLLOVERRIDES="mscoree,mshtml="
-  if [[ ! -f "$WINEPREFIX/.korvale-ready-2" ]]; then
+  if [[ ! -f /usr/share/wine/fonts/marlett.ttf ]]; then
+    echo "harness: Wine's fonts are missing (scripts/setup.sh installs fonts-wine): texts will not fit" >&2
+  fi
+  local recipe
+  recipe=$(harness_prefix_recipe)
+  if [[ "$(cat "$WINEPREFIX/.korvale-recipe" 2>/dev/null)" != "$recipe" ]]; then
     rm -rf "$WINEPREFIX"
     mkdir -p "$(dirname "$WINEPREFIX")"
     wineboot -i >/dev/null 2>&1
@@ -56,7 +70,7 @@ harness_prepare_prefix() {
     wine reg add 'HKCU\Software\Wine\Explorer\Desktops\Default' /v EnableShell /t REG_DWORD /d 1 /f >/dev/null 2>&1
     cp -n /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
     wineserver -w
-    touch "$WINEPREFIX/.korvale-ready-2"
+    printf '%s\n' "$recipe" >"$WINEPREFIX/.korvale-recipe"
   fi
   # A persistent server keeps the start of every test process short; one that is running
   # for this prefix already serves as well.

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake make ninja-build g++ git
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-tools
-  wine wine64 xvfb xauth x11-utils imagemagick
+  wine wine64 fonts-wine xvfb xauth x11-utils imagemagick
   googletest libbenchmark-dev clang libclang-rt-14-dev iproute2 util-linux
 )
 

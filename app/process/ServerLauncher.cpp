@@ -32,8 +32,22 @@ std::string ServerCommandLine(std::string_view folder, std::string_view exe) {
 void LaunchServer(std::string_view exe) { LaunchServerFrom(ProgramFolder(), exe); }
 
 void LaunchServerFrom(std::string_view folder, std::string_view exe) {
+  // Started hidden as WinExec would, but without its wait for the server's first idle
+  // moment, which under Wine leaves a handle behind on every launch: a crash-looping server
+  // relaunched for weeks would exhaust the table. Both handles of the new process are
+  // closed at once; the manager finds its servers by name.
+  std::string commandLine = ServerCommandLine(folder, exe);
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESHOWWINDOW;
+  startup.wShowWindow = SW_HIDE;
+  PROCESS_INFORMATION process{};
   // A failed start is deliberately not reported; supervision relaunches at the next tick.
-  (void)WinExec(ServerCommandLine(folder, exe).c_str(), SW_HIDE);
+  if (CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                     &startup, &process)) {
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+  }
 }
 
 }  // namespace korvale

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <new>
 #include <utility>
 
 #include "core/LittleEndian.h"
@@ -160,10 +161,16 @@ void TSkinData::SetSkinFile(const std::string& path) {
   FSkinFile = path;
   const DWORD attributes = GetFileAttributesA(path.c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) return;
-  TMemoryStream content;
-  if (!content.LoadFromFile(path)) return;
-  SkinStream.Clear();
-  SkinStream.CopyFrom(content, 0);
+  try {
+    TMemoryStream content;
+    if (!content.LoadFromFile(path)) return;
+    SkinStream.Clear();
+    SkinStream.CopyFrom(content, 0);
+  } catch (const std::bad_alloc&) {
+    SkinStream.Clear();
+    ShowSkinMessage(kSkinMemoryMessage);
+    return;
+  }
   SkinStream.SetPosition(0);
   (void)LoadSkin();
   Refresh();
@@ -177,25 +184,39 @@ bool TSkinData::LoadSkin() {
   char tempPath[MAX_PATH + 1] = {};
   const DWORD length = GetTempPathA(MAX_PATH, tempPath);
   if (length == 0 || length > MAX_PATH) throw Exception("Cannot find the temporary directory");
+  try {
+    return ReadSkin(std::string(tempPath, length));
+  } catch (const SkinRefusal& refusal) {
+    ShowSkinMessage(kDamagedSkinMessage + std::string(refusal.what()) + ".");
+  } catch (const std::bad_alloc&) {
+    ShowSkinMessage(kSkinMemoryMessage);
+  }
+  return false;
+}
+
+bool TSkinData::ReadSkin(const std::string& tempDirectory) {
   TSkinReader reader;
   TMemoryStream buffer;
   if (!reader.Load(SkinStream)) return false;
   std::string entryName;
   if (!reader.FindEntryContaining(".ini", buffer, entryName)) {
-    ShowSkinMessage(std::string(kDamagedSkinMessage) + "it holds no skin definition.");
-    return false;
+    throw SkinRefusal("it holds no skin definition");
   }
-  // The entry name comes from the skin: only its file-name part may name the file.
-  const std::optional<std::string> fileName = SkinTemporaryFileName(entryName);
-  if (!fileName) {
-    ShowSkinMessage(std::string(kDamagedSkinMessage) + "its definition \"" + entryName +
-                    "\" has no file name.");
-    return false;
+  if (!SkinDefinitionFileName(entryName)) {
+    throw SkinRefusal("its definition " + PrintableName(entryName) + " has no usable file name");
   }
-  TemporaryFile definition(std::string(tempPath, length) + *fileName);
+  // The file gets a fresh name of the system's making, so nothing in the temporary
+  // directory is replaced or deleted whatever the skin calls its definition; the
+  // private-profile functions then read it as they read any settings file.
+  char path[MAX_PATH] = {};
+  if (GetTempFileNameA(tempDirectory.c_str(), "ksk", 0, path) == 0) {
+    throw Exception("Cannot create a temporary file in \"" + tempDirectory + "\"");
+  }
+  TemporaryFile definition(path);
   if (!buffer.SaveToFile(definition.Path())) {
     throw Exception("Cannot create file \"" + definition.Path() + "\"");
   }
+  FPicturePixels = 0;
   ParseSkinDefinition(definition.Path(), reader, buffer);
   return true;
 }

@@ -204,6 +204,7 @@ class TSkinData : public TComponent {
   std::unique_ptr<TBitmap> IconBitmap;
 
  private:
+  bool ReadSkin(const std::string& tempDirectory);
   void ParseSkinDefinition(const std::string& iniPath, TSkinReader& reader, TMemoryStream& buffer);
   void LoadSkinImage(TBitmap& bitmap, const std::string& value, TSkinReader& reader,
                      TMemoryStream& buffer);
@@ -213,6 +214,7 @@ class TSkinData : public TComponent {
   TSkinControlSet FSkinControls = kDefaultSkinControls;
   TStringList FSkin3rd;
   std::string FSkinFile;
+  std::int64_t FPicturePixels = 0;  // claimed by the pictures of the load under way
   TSkinFormType FSkinFormtype = TSkinFormType::sfMainform;
   std::string FVersion = kSkinDataVersion;
   bool FMenuUpdate = true;

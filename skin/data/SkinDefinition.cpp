@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/AsciiText.h"
+#include "core/BmpDecoder.h"
 #include "core/SkinRules.h"
 #include "skin/data/BitmapTransforms.h"
 #include "skin/data/SkinData.h"
@@ -52,6 +53,14 @@ void TSkinData::LoadSkinImage(TBitmap& bitmap, const std::string& value, TSkinRe
   if (buffer.Size() == 0) {
     bitmap.Clear();
     return;
+  }
+  const auto bytes = static_cast<std::size_t>(buffer.Size());
+  if (const std::optional<BmpSize> size = ReadBmpSize(buffer.Memory(), bytes)) {
+    FPicturePixels += size->width * size->height;
+    if (FPicturePixels > kSkinMaxPicturePixelsInAll) {
+      throw SkinRefusal("its pictures claim more than " +
+                        std::to_string(kSkinMaxPicturePixelsInAll) + " pixels in all");
+    }
   }
   // A damaged picture leaves the bitmap empty, as an absent one does.
   (void)bitmap.LoadFromBytes(buffer.Memory(), static_cast<std::size_t>(buffer.Size()));

@@ -1,9 +1,11 @@
 #include "skin/data/SkinReader.h"
 
 #include <algorithm>
+#include <optional>
 #include <span>
 
 #include "core/AsciiText.h"
+#include "core/BmpDecoder.h"
 #include "core/SkinRules.h"
 #include "toolkit/Dialogs.h"
 
@@ -20,6 +22,14 @@ TSkinMessageSink& MessageSink() {
 
 TSkinMessageSink SetSkinMessageSink(TSkinMessageSink sink) {
   return std::exchange(MessageSink(), std::move(sink));
+}
+
+std::string PrintableName(const std::string& name) {
+  std::string shown = name;
+  for (char& c : shown) {
+    if (static_cast<unsigned char>(c) < 0x20) c = '?';
+  }
+  return "\"" + shown + "\"";
 }
 
 void ShowSkinMessage(const std::string& text) {
@@ -61,12 +71,31 @@ bool TSkinReader::Load(TMemoryStream& skinStream) {
   count_ = names_.Count();
   data_.Write(skin.archive.data() + skin.index.dataOffset, skin.index.dataSize);
   data_.SetPosition(0);
+  // Checked before any picture is decoded, so a refused skin leaves the previous one whole.
+  for (int i = 0; i < count_; ++i) {
+    const std::span<const std::uint8_t> bytes = EntryBytes(i);
+    const std::optional<BmpSize> size = ReadBmpSize(bytes.data(), bytes.size());
+    if (size && size->width * size->height > kSkinMaxPicturePixels) {
+      const std::string name = names_[i];
+      Reset();
+      ShowSkinMessage(kDamagedSkinMessage + ("its picture " + PrintableName(name)) + " claims " +
+                      std::to_string(size->width) + " x " + std::to_string(size->height) +
+                      " pixels, more than the " + std::to_string(kSkinMaxPicturePixels) +
+                      " a skin picture may have.");
+      return false;
+    }
+  }
   return true;
 }
 
-void TSkinReader::CopyEntry(int index, TMemoryStream& target) const {
+std::span<const std::uint8_t> TSkinReader::EntryBytes(int index) const {
   const auto i = static_cast<std::size_t>(index);
-  target.Write(data_.Memory() + offsets_[i], static_cast<std::size_t>(sizes_[i]));
+  return {data_.Memory() + offsets_[i], static_cast<std::size_t>(sizes_[i])};
+}
+
+void TSkinReader::CopyEntry(int index, TMemoryStream& target) const {
+  const std::span<const std::uint8_t> bytes = EntryBytes(index);
+  target.Write(bytes.data(), bytes.size());
   target.SetPosition(0);
 }
 

@@ -341,6 +341,8 @@ void TWinSkinForm::ApplySkin() {
   }
   for (TControlSkinnerBase* skinner : std::vector<TControlSkinnerBase*>(SkinnedControls)) skinner->SkinChanged();
   FSkinState = 3;
+  // The region is the old skin's even where the window keeps its size.
+  FRegionWidth = FRegionHeight = 0;
   if (FrameSkinningOn()) {
     FitFrame(true);
     FSkinState = 1;

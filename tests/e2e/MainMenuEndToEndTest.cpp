@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/e2e/ManagerDriver.h"
+#include "tests/support/PointerInput.h"
 #include "tests/support/WinTestSupport.h"
 
 namespace korvale::testing {
@@ -122,12 +123,7 @@ TEST_F(MainMenu, TheSkinnedBarOpensItsDropDownUnderAClick) {
   POINT bar{outer.left + 24, outer.top};
   while (bar.y < outer.bottom && SendMessageA(window_, WM_NCHITTEST, 0, MAKELPARAM(bar.x, bar.y)) != HTMENU) ++bar.y;
   ASSERT_LT(bar.y, outer.bottom) << "no menu band";
-  PlacePointer(bar.x, bar.y + 4);
-  INPUT clicks[2] = {};
-  clicks[0].type = clicks[1].type = INPUT_MOUSE;
-  clicks[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  clicks[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  SendInput(2, clicks, sizeof(INPUT));
+  Click(window_, POINT{bar.x - outer.left, bar.y - outer.top + 4});
   HWND dropDown = WaitForDialog(manager_->Id(), "#32768");
   EXPECT_NE(dropDown, nullptr);
   Type({}, VK_ESCAPE);

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/Lzh.h"
@@ -32,9 +33,9 @@ void CheckIndex(std::span<const std::uint8_t> archive, const korvale::SkinArchiv
     const auto bytes = SkinArchiveEntryBytes(archive, index, i);
     Check(bytes.data() >= archive.data() &&
           bytes.data() + bytes.size() <= archive.data() + archive.size());
-    if (const auto name = SkinTemporaryFileName(index.names[i])) {
+    if (const auto name = SkinDefinitionFileName(index.names[i])) {
       Check(!name->empty() && *name != "." && *name != "..");
-      Check(name->find_first_of("\\/:") == std::string::npos);
+      Check(name->find_first_of(std::string_view("\\/:\0", 4)) == std::string::npos);
     }
   }
 }

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/LzhEncoder.h"
@@ -47,14 +48,20 @@ TEST(SkinImageNames, FileNamePartAndExactExtension) {
   EXPECT_EQ(SkinImageEntryName(""), std::nullopt);
 }
 
-TEST(SkinTemporaryName, NeverLeavesTheTemporaryFolder) {
-  EXPECT_EQ(SkinTemporaryFileName("perfectwhistler2.ini"), "perfectwhistler2.ini");
-  EXPECT_EQ(SkinTemporaryFileName("..\\..\\x.ini"), "x.ini");
-  EXPECT_EQ(SkinTemporaryFileName("../../x.ini"), "x.ini");
-  EXPECT_EQ(SkinTemporaryFileName("c:x.ini"), "x.ini");
-  EXPECT_EQ(SkinTemporaryFileName("skin\\"), std::nullopt);
-  EXPECT_EQ(SkinTemporaryFileName(".."), std::nullopt);
-  EXPECT_EQ(SkinTemporaryFileName(""), std::nullopt);
+TEST(SkinDefinitionName, OnlyANameWindowsTakesForAFile) {
+  EXPECT_EQ(SkinDefinitionFileName("perfectwhistler2.ini"), "perfectwhistler2.ini");
+  EXPECT_EQ(SkinDefinitionFileName("..\\..\\x.ini"), "x.ini");
+  EXPECT_EQ(SkinDefinitionFileName("../../x.ini"), "x.ini");
+  EXPECT_EQ(SkinDefinitionFileName("c:x.ini"), "x.ini");
+  EXPECT_EQ(SkinDefinitionFileName("console.ini"), "console.ini");
+  EXPECT_EQ(SkinDefinitionFileName("com10.ini"), "com10.ini");
+  const std::string_view refused[] = {
+      "skin\\", "..", "", std::string_view("a\0b.ini", 7), "tab\t.ini", "con", "CON.ini",
+      "nul.ini", "Nul .ini", "aux.skin.ini", "com1.ini", "LPT9.ini", "conin$.ini", "a<b.ini",
+      "a|b.ini", "a?.ini", "a*.ini", "\"a\".ini", "skin.ini.", "skin.ini "};
+  for (const std::string_view name : refused) {
+    EXPECT_EQ(SkinDefinitionFileName(name), std::nullopt) << name;
+  }
 }
 
 TEST(SkinFrameRules, TitleBarButtonsAndCheckStrips) {

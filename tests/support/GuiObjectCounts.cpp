@@ -105,25 +105,34 @@ GuiObjectCounts CountGuiObjects() {
       if (GetObjectType(reinterpret_cast<HGDIOBJ>(i))) ++counts.gdi;
     }
   }
-  // The USER table is shared by the whole desktop: only objects of this process count (the
-  // shell makes tooltip windows of its own for tray icons, for example).
-  const bool walkUser = counts.user == 0;
-  const DWORD process = GetCurrentProcessId();
+  if (counts.user == 0) counts.user = CountUserObjects(GetCurrentProcessId());
   for (ULONG_PTR i = 0x20; i < 0x10000; i += 2) {
     const auto handle = reinterpret_cast<HANDLE>(i);
-    if (IsWindow(static_cast<HWND>(handle))) {
-      DWORD owner = 0;
-      GetWindowThreadProcessId(static_cast<HWND>(handle), &owner);
-      if (walkUser && owner == process) ++counts.user;
-    } else if (IsMenu(static_cast<HMENU>(handle))) {
-      if (walkUser) ++counts.user;
-    } else if (IsIconOfThisProcess(handle)) {
+    if (!IsWindow(static_cast<HWND>(handle)) && !IsMenu(static_cast<HMENU>(handle)) &&
+        IsIconOfThisProcess(handle)) {
       ++counts.icons;
     }
   }
   std::lock_guard lock(Ledger().mutex);
   counts.hooks = static_cast<DWORD>(Ledger().live.size());
   return counts;
+}
+
+DWORD CountUserObjects(DWORD processId) {
+  // The USER table is shared by the whole desktop: only objects of the process count (the
+  // shell makes tooltip windows of its own for tray icons, for example).
+  DWORD count = 0;
+  for (ULONG_PTR i = 0x20; i < 0x10000; i += 2) {
+    const auto handle = reinterpret_cast<HANDLE>(i);
+    if (IsWindow(static_cast<HWND>(handle))) {
+      DWORD owner = 0;
+      GetWindowThreadProcessId(static_cast<HWND>(handle), &owner);
+      if (owner == processId) ++count;
+    } else if (IsMenu(static_cast<HMENU>(handle))) {
+      ++count;
+    }
+  }
+  return count;
 }
 
 }  // namespace korvale::testing

@@ -114,6 +114,42 @@ std::string MessageOf(const std::function<void()>& action) {
   return text;
 }
 
+// The rightmost column of the capture that holds anything but the colour of its right edge.
+int LastInkColumn(const PixelBuffer& capture) {
+  const std::uint32_t background = capture.At(capture.width - 1, capture.height / 2);
+  for (int x = capture.width - 1; x >= 0; --x) {
+    for (int y = 0; y < capture.height; ++y) {
+      if (capture.At(x, y) != background) return x;
+    }
+  }
+  return -1;
+}
+
+// The layout's captions fit the sizes it gives them in the fonts it names: a wider face cuts
+// "Login Server" short and runs "Refresh Rate:" into the rate beside it.
+TEST_F(MainWindow, EveryCaptionFitsItsControl) {
+  Open("");
+  for (TCheckBox* box : {form_->loggingcheck, form_->loginservercheck, form_->charservercheck,
+                         form_->mapservercheck}) {
+    // Widened to the edge of its group and above its siblings, the box shows where its
+    // caption would end.
+    const int designed = box->Width();
+    SetWindowPos(box->Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    box->SetWidth(box->Parent()->ClientWidth() - box->Left());
+    UpdateWindow(box->Handle());
+    const int lastInk = LastInkColumn(CaptureWindow(box->Handle()));
+    box->SetWidth(designed);
+    EXPECT_GT(lastInk, 0) << box->Caption();
+    EXPECT_LT(lastInk, designed - 1) << box->Caption();
+  }
+  const std::pair<TLabel*, TControl*> rows[] = {
+      {form_->Label8, form_->rate}, {form_->Label1, form_->Label2}, {form_->Label7, nullptr}};
+  for (const auto& [label, next] : rows) {
+    const int right = label->Left() + label->Width();
+    EXPECT_LE(right, next ? next->Left() - 2 : label->Parent()->ClientWidth()) << label->Caption();
+  }
+}
+
 TEST_F(MainWindow, OptionsChecksExactlyTheSkinOfTheIndexAndNoneOutsideTheStore) {
   Open("Skin=2\r\n");
   OpenMenu(form_->Options1);

@@ -4,9 +4,11 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <chrono>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "skin/data/BitmapTransforms.h"
 #include "skin/data/SkinData.h"
@@ -47,6 +49,20 @@ std::string TempDirectory() {
   return std::string(path, length);
 }
 
+// The names in the temporary directory, to show that a load leaves it as it was.
+std::vector<std::string> TempListing() {
+  std::vector<std::string> names;
+  WIN32_FIND_DATAA found{};
+  HANDLE find = FindFirstFileA((TempDirectory() + "*").c_str(), &found);
+  if (find == INVALID_HANDLE_VALUE) return names;
+  do {
+    names.push_back(found.cFileName);
+  } while (FindNextFileA(find, &found));
+  FindClose(find);
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
 bool FileExists(const std::string& path) {
   return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
@@ -54,6 +70,17 @@ bool FileExists(const std::string& path) {
 void Put32(Bytes& out, std::int32_t value) {
   const auto bits = static_cast<std::uint32_t>(value);
   for (int s = 0; s < 32; s += 8) out.push_back(static_cast<std::uint8_t>(bits >> s));
+}
+
+// A 24-bit picture whose headers claim the given size over a single pixel's data: a few
+// bytes that would ask for megabytes, as a run-length picture can.
+Bytes ClaimedBmp(std::int32_t width, std::int32_t height) {
+  Bytes bmp = TestBmp(1, 1);
+  Bytes size;
+  Put32(size, width);
+  Put32(size, height);
+  std::copy(size.begin(), size.end(), bmp.begin() + 18);
+  return bmp;
 }
 
 // An archive written field by field, so that any field can lie.
@@ -286,6 +313,9 @@ TEST(SkinLoad, HostileArchivesAreRefusedAndThePreviousSkinStays) {
   Bytes negative;
   Put32(negative, -8);
   negative.push_back(0);
+  // Seventeen keys that name one picture of a million pixels.
+  std::string manyKeys;
+  for (int i = 1; i <= 17; ++i) manyKeys += "[Button" + std::to_string(i) + "]\r\nButtonImage=big.bmp\r\n";
 
   const std::vector<std::pair<const char*, Bytes>> hostile = {
       {"1,002 entries", CompressLzh(RawArchive(static_cast<std::int32_t>(manyNames.size()), manyNames,
@@ -300,7 +330,21 @@ TEST(SkinLoad, HostileArchivesAreRefusedAndThePreviousSkinStays) {
       {"too short", Bytes{1, 2}},
       {"no definition", TestSkin().Image("top.bmp", 2, 2).Stream()},
       {"definition without a file name", TestSkin().Definition("[Colours]\r\n", "skin.ini\\").Stream()},
+      {"definition name with a NUL", TestSkin().Definition("[Colours]\r\n", std::string("a\0b.ini", 7)).Stream()},
+      {"device name", TestSkin().Definition("[Colours]\r\n", "CON").Stream()},
+      {"device name with an extension", TestSkin().Definition("[Colours]\r\n", "NUL.ini").Stream()},
+      {"name Windows rejects", TestSkin().Definition("[Colours]\r\n", "sk?n|<1>.ini").Stream()},
+      {"name with a trailing dot", TestSkin().Definition("[Colours]\r\n", "skin.ini.").Stream()},
+      {"picture above the cap", TestSkin()
+                                    .Entry("huge.bmp", ClaimedBmp(2048, 1025))
+                                    .Definition("[Personality]\r\nTop=huge.bmp\r\n")
+                                    .Stream()},
+      {"pictures above the cap in all", TestSkin()
+                                            .Entry("big.bmp", ClaimedBmp(1024, 1024))
+                                            .Definition(manyKeys)
+                                            .Stream()},
   };
+  const std::vector<std::string> tempBefore = TempListing();
   for (const auto& [what, stream] : hostile) {
     messages.texts.clear();
     EXPECT_FALSE(LoadInto(data, stream)) << what;
@@ -308,6 +352,7 @@ TEST(SkinLoad, HostileArchivesAreRefusedAndThePreviousSkinStays) {
     ASSERT_EQ(messages.texts.size(), 1u) << what;
     EXPECT_EQ(messages.texts[0].rfind(kDamagedSkinMessage, 0), 0u) << what << ": " << messages.texts[0];
     EXPECT_TRUE(data.Tabs) << what << ": the previous skin stays in memory";
+    EXPECT_EQ(TempListing(), tempBefore) << what;
   }
 
   messages.texts.clear();
@@ -338,6 +383,23 @@ TEST(SkinLoad, ADefinitionNameWithFoldersIsWrittenOnlyIntoTheTemporaryDirectory)
   EXPECT_EQ(ReadFile(outside), "mine");
   DeleteFileA(outside.c_str());
   EXPECT_FALSE(FileExists(temp + "korvale-escape.ini"));
+}
+
+TEST(SkinLoad, AFileOfTheDefinitionsNameInTheTemporaryDirectoryIsLeftAlone) {
+  SkinMessages messages;
+  TSkinData data(nullptr);
+  const std::string mine = TempDirectory() + "korvale-mine.ini";
+  {
+    std::ofstream file(mine, std::ios::binary);
+    file << "mine";
+  }
+  const std::vector<std::string> before = TempListing();
+  ASSERT_TRUE(LoadInto(data, SmallSkin("korvale-mine.ini")));
+  EXPECT_EQ(data.BorderTop->Image->Width(), 30) << "the definition was read";
+  EXPECT_EQ(ReadFile(mine), "mine");
+  EXPECT_EQ(TempListing(), before);
+  EXPECT_TRUE(messages.texts.empty());
+  DeleteFileA(mine.c_str());
 }
 
 TEST(SkinLoad, TwoHundredLoadsLeaveTheGuiObjectCountsWhereTheyWere) {
