@@ -221,24 +221,37 @@ TEST_F(MenuSkinning, DropDownItemsAndFrameComeFromTheSkin) {
   }
 }
 
-TEST_F(MenuSkinning, ItemsWithoutTheItemStripAreFlat) {
-  Skin().MenuItem.reset();
+TEST_F(MenuSkinning, MissingMenuPicturesLeaveFlatItemsAndNativeFrames) {
   HMENU file = Button(0).FSubMenu;
+  const auto open = [&](std::uint32_t& selected, std::uint32_t& plain, bool& composed) {
+    return PlayFromButton(0, {{[&] { return Showing(0) && (GetMenuState(file, 0, MF_BYPOSITION) & MF_HILITE); },
+                               [&] {
+                                 HWND menu = FindThreadWindow("#32768");
+                                 const PixelBuffer shot = CaptureWindow(menu, true);
+                                 RECT first{}, last{};
+                                 GetMenuItemRect(Window(), file, 0, &first);
+                                 GetMenuItemRect(Window(), file, 2, &last);
+                                 POINT client{0, 0};
+                                 ClientToScreen(menu, &client);
+                                 // Mid-height, left of the shortcut's margin: no text there.
+                                 selected = shot.At(first.right - 5 - client.x, (first.top + first.bottom) / 2 - client.y);
+                                 plain = shot.At(last.right - 5 - client.x, (last.top + last.bottom) / 2 - client.y);
+                                 composed = SkinManager()->Popups().PopupBackground(file) != nullptr;
+                                 EndMenu();
+                               }}});
+  };
   std::uint32_t selected = 0;
   std::uint32_t plain = 0;
-  ASSERT_TRUE(PlayFromButton(0, {{[&] { return Showing(0) && (GetMenuState(file, 0, MF_BYPOSITION) & MF_HILITE); },
-                                  [&] {
-                                    HWND menu = FindThreadWindow("#32768");
-                                    const PixelBuffer shot = CaptureWindow(menu, false);
-                                    RECT window{}, first{}, last{};
-                                    GetWindowRect(menu, &window);
-                                    GetMenuItemRect(Window(), file, 0, &first);
-                                    GetMenuItemRect(Window(), file, 2, &last);
-                                    selected = shot.At(first.right - 3 - window.left, first.bottom - 2 - window.top);
-                                    plain = shot.At(last.right - 3 - window.left, last.bottom - 2 - window.top);
-                                    EndMenu();
-                                  }}}));
+  bool composed = true;
+  Skin().MenuItem.reset();
+  ASSERT_TRUE(open(selected, plain, composed));
   EXPECT_EQ(selected, Rgb(Skin().ColorHilight));
+  EXPECT_EQ(plain, Rgb(Skin().ColorMenu));
+  EXPECT_TRUE(composed);
+
+  Skin().MenuBackground.reset();
+  ASSERT_TRUE(open(selected, plain, composed));
+  EXPECT_FALSE(composed);
   EXPECT_EQ(plain, Rgb(Skin().ColorMenu));
 }
 
