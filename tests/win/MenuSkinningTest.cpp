@@ -281,6 +281,28 @@ TEST_F(MenuSkinning, ArrowKeysAndThePointerMoveBetweenDropDownsAndWrap) {
   EXPECT_EQ(CountGuiObjects().hooks, before.hooks);
 }
 
+// The message box that opening the submenu shows takes the activation, which ends the menu.
+TEST_F(MenuSkinning, RightArrowOnSkinsOpensItsSubmenuAndItsMessage) {
+  HMENU options = Button(2).FSubMenu;
+  std::string text;
+  ASSERT_TRUE(PlayFromButton(
+      2,
+      {{[&] { return Showing(2) && (GetMenuState(options, 0, MF_BYPOSITION) & MF_HILITE); },
+        [] { PressKey(VK_RIGHT); }},
+       {[] { return FindThreadWindow("TMessageForm") != nullptr; },
+        [&] {
+          HWND message = FindThreadWindow("TMessageForm");
+          char caption[64] = {};
+          GetWindowTextA(message, caption, sizeof caption);
+          text = caption;
+          PostMessageA(message, WM_CLOSE, 0, 0);
+        }}},
+      false));
+  EXPECT_EQ(text, Application().Title());  // the plain message's caption
+  EXPECT_FALSE(MenuTracking().FilterHook);
+  EXPECT_EQ(MenuTracking().TrackingIndex, -1);
+}
+
 TEST_F(MenuSkinning, OpeningAndClosingEachDropDownLeaksNothing) {
   const auto cycle = [&](int index) {
     return PlayFromButton(index, {{[index] { return Showing(index); }, [] { PressKey(VK_ESCAPE); }}}, false);
