@@ -5,6 +5,8 @@
 // time, the form skinner's FHotSpot.
 #include <windows.h>
 
+#include "toolkit/Bitmap.h"
+
 namespace korvale {
 
 class TDataSkinSysButton;
@@ -33,7 +35,13 @@ class TNCObject {
 class TWinSysButton : public TNCObject {
  public:
   TWinSysButton(TWinSkinForm* form, TDataSkinSysButton* skin) : TNCObject(form), FSkin(skin) {}
+  // Draws the frame of FHotState over the title as it was under the button.
+  void Paint() override;
+
   TDataSkinSysButton* FSkin;
+  // The title under the button at the last whole-title paint, so that a state change
+  // leaves nothing of the previous frame where the image is transparent.
+  TBitmap FBackground;
 };
 
 }  // namespace korvale

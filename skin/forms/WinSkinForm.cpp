@@ -8,17 +8,13 @@
 #include "skin/forms/MenuItemPaint.h"
 #include "skin/forms/WinSkinMenu.h"
 #include "toolkit/Form.h"
+#include "toolkit/ImageList.h"
 #include "toolkit/Menus.h"
 #include "toolkit/Timer.h"
 
 namespace korvale {
 
 namespace {
-
-constexpr unsigned kMaximizeBox = 1;
-constexpr unsigned kMinimizeBox = 2;
-constexpr unsigned kSystemMenu = 8;
-constexpr unsigned kCaptionRemoved = 0x10;
 
 std::string WindowClassName(HWND window) {
   char name[101] = {};
@@ -38,6 +34,7 @@ std::string WindowText(HWND window) {
 TWinSkinForm::TWinSkinForm(TComponent* owner)
     : TComponent(owner),
       FControlCanvas(std::make_unique<TCanvas>()),
+      FDoubleClickTime(GetDoubleClickTime()),
       FIcon(std::make_unique<TBitmap>()),
       FTitleBitmap(std::make_unique<TBitmap>()) {}
 
@@ -134,6 +131,7 @@ void TWinSkinForm::AttachWindow(TSkinData* skinData) {
   if ((FStyle & WS_SYSMENU) || FNativeSysMenu) FButtons |= kSystemMenu;
   if (FStyle & WS_MINIMIZEBOX) FButtons |= kMinimizeBox;
   if (FStyle & WS_MAXIMIZEBOX) FButtons |= kMaximizeBox;
+  BuildSysMenu();
   ReadWindowState();
 
   TSkinManage* manager = SkinManager();
@@ -221,7 +219,7 @@ void TWinSkinForm::LoadSkinMetrics() {
   }
   ReleaseSysButtons();
   for (const auto& entry : FSkinData->SysButtons) {
-    if (entry->Action == 3 || entry->Action == 11) {
+    if (IsIconAction(entry->Action)) {
       if (entry->Image->Empty()) entry->Image->Assign(*FIcon);
       if (FSkinData->IconBitmap->Empty()) FSkinData->IconBitmap->Assign(*FIcon);
       entry->FrameCount = 1;
@@ -368,6 +366,7 @@ void TWinSkinForm::RestoreWindow() {
     }
     return;
   }
+  FSysMenu.reset();
   if (FHoverTimer) FHoverTimer->SetEnabled(false);
   if (!FWindowProc.Attached()) return;
   if (FVclForm) FVclForm->WindowProc = FOldFormProc;
@@ -398,6 +397,7 @@ void TWinSkinForm::RestoreWindow() {
 }
 
 void TWinSkinForm::DetachWindow() {
+  FSysMenu.reset();
   if (FHoverTimer) FHoverTimer->SetEnabled(false);
   if (FWindowProc.Attached() && FVclForm && FrameSkinningOn()) FVclForm->WindowProc = FOldFormProc;
   Unsubclass();

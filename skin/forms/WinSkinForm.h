@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/SkinFrameLayout.h"
+#include "core/SysButtonLayout.h"
 #include "skin/forms/NCObject.h"
 #include "toolkit/Bitmap.h"
 #include "toolkit/Component.h"
@@ -23,11 +24,16 @@ namespace korvale {
 
 class TControlSkinnerBase;
 class TForm;
+class TImageList;
+class TPopupMenu;
 class TSkinData;
 class TTimer;
 class TWinSkinMenu;
 class TMenuBtn;
 class TMenuItemPainter;
+
+// The Tag of a window's skinned system menu.
+inline constexpr int kSystemMenuTag = 33333;
 
 class TWinSkinForm : public TComponent {
  public:
@@ -59,6 +65,20 @@ class TWinSkinForm : public TComponent {
   TControlSkinnerBase* HotButton = nullptr;
   std::unique_ptr<TCanvas> FControlCanvas;
   std::vector<TControlSkinnerBase*> SkinnedControls;
+
+  // Title-bar buttons and the window commands behind them.
+  void LayoutSysButtons();
+  void PaintSysButtons(HDC dc);
+  void DoSysAction(TWinSysButton& button, int x, int y);
+  void ToggleMaximize();
+  void ToggleMinimize();
+  void Restore();
+  void MdiCommand(UINT command);
+  void ShowSysMenu(int x, int y);
+  TPopupMenu* SysMenu() const { return FSysMenu.get(); }
+  const TBitmap& Icon() const { return *FIcon; }
+  int MaxButtonLeft() const { return FMaxButtonLeft; }
+  int WindowState() const { return FWindowState; }
 
   // Used by the menu bar and the hot spots.
   void OpenMenuButton(TMenuBtn* button);
@@ -114,6 +134,13 @@ class TWinSkinForm : public TComponent {
   LRESULT OnNcActivate(WPARAM wParam);
   bool OnNcMouse(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
   bool OnSysCommand(WPARAM wParam, LPARAM lParam, LRESULT& result);
+  bool OnCommand(WPARAM wParam, LPARAM lParam, LRESULT& result);
+  TNCObject* HotSpotAt(POINT framePoint) const;
+  SysButtonWindow ButtonWindow() const;
+  bool MdiChildMaximized() const;
+  void BuildSysMenu();
+  void SysMenuClick(TObject* sender);
+  void CloseWindow();
   void OnMenuChanged(TMessage& message);
   // WM_MEASUREITEM and WM_DRAWITEM of the bar's drop-downs.
   bool OnMenuItemMessage(UINT msg, LPARAM lParam, LRESULT& result);
@@ -125,6 +152,14 @@ class TWinSkinForm : public TComponent {
   void PaintTitleText(HDC dc, PixelRect rect);
   std::unique_ptr<TBitmap> ComposeBorder(int piece, int width, int height) const;
 
+  // Bits of FButtons.
+  static constexpr unsigned kMaximizeBox = 1;
+  static constexpr unsigned kMinimizeBox = 2;
+  static constexpr unsigned kSystemMenu = 8;
+  static constexpr unsigned kCaptionRemoved = 0x10;
+  bool HasMaximizeBox() const { return (FButtons & kMaximizeBox) != 0; }
+  bool HasMinimizeBox() const { return (FButtons & kMinimizeBox) != 0; }
+  bool HasSystemMenu() const { return (FButtons & kSystemMenu) != 0; }
   bool IsMdiChild() const { return FKind == 2; }
   bool IsMdiFrame() const { return FKind == 1; }
   bool MdiChildNotNormal() const { return IsMdiChild() && FWindowState != 0; }
@@ -148,6 +183,10 @@ class TWinSkinForm : public TComponent {
   std::string FClassName;
   bool FSavedMenuUpdate = false;
   RECT FClientRect{};
+  DWORD FLastMenuTick = 0;
+  UINT FDoubleClickTime = 0;
+  std::unique_ptr<TPopupMenu> FSysMenu;
+  std::unique_ptr<TImageList> FSysMenuImages;
   int FBlankWidth = 0;
   int FLeft = 0;
   int FTop = 0;

@@ -62,6 +62,8 @@ void TWinSkinForm::PaintTitle(HDC dc) {
   BitBlt(title, 0, 0, w, FTop, dc, 0, 0, SRCCOPY);
   PaintBorder(3, {FLeft, 0, w - FRight, FTop}, title);
   PaintTitleText(title, {FLeft, 0, w - FRight, FTop});
+  LayoutSysButtons();
+  PaintSysButtons(title);
   BitBlt(dc, 0, 0, w, FTop, title, 0, 0, SRCCOPY);
   SetBkMode(dc, OPAQUE);
 }

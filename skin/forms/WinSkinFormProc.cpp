@@ -100,6 +100,8 @@ bool TWinSkinForm::SecondStage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& 
       return false;
     case WM_SYSCOMMAND:
       return OnSysCommand(wParam, lParam, result);
+    case WM_COMMAND:
+      return OnCommand(wParam, lParam, result);
     case SM_SKINATTACHED: {
       TSkinManage* manager = SkinManager();
       if (FSkinState == 0) {
@@ -140,6 +142,8 @@ bool TWinSkinForm::ThirdStage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& r
     case WM_NCMOUSEMOVE:
     case WM_NCLBUTTONDOWN:
     case WM_NCLBUTTONUP:
+    case WM_NCLBUTTONDBLCLK:
+    case WM_NCRBUTTONDOWN:
       return OnNcMouse(msg, wParam, lParam, result);
     case SM_REDRAWFRAME:
       PaintFrame();
@@ -299,69 +303,6 @@ LRESULT TWinSkinForm::OnNcActivate(WPARAM wParam) {
   if (!FWindowActive && FHotSpot) FHotSpot->MouseLeave();
   if (!MdiChildNotNormal()) PaintFrame();
   return 1;
-}
-
-// The menu-bar buttons take the non-client mouse; the title-bar buttons join them later.
-bool TWinSkinForm::OnNcMouse(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-  (void)wParam;
-  const POINT point = ToFrame({static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
-  TMenuBtn* button = FMenuBar ? FMenuBar->ButtonAt(point) : nullptr;
-  result = 0;
-  switch (msg) {
-    case WM_NCMOUSEMOVE:
-      if (!FWindowActive) return true;
-      if (button) {
-        button->MouseEnter();
-        return true;
-      }
-      if (FHotSpot) FHotSpot->MouseLeave();
-      return false;
-    case WM_NCLBUTTONDOWN:
-      if (!button) return false;
-      if (!FWindowActive) SetForegroundWindow(FHandle);
-      button->MouseDown();
-      OpenMenuButton(button);
-      return true;
-    case WM_NCLBUTTONUP:
-      return button != nullptr;
-    default:
-      return false;
-  }
-}
-
-bool TWinSkinForm::OnSysCommand(WPARAM wParam, LPARAM lParam, LRESULT& result) {
-  if (!FMenuTracking && (wParam & 0xFFF0) == SC_KEYMENU && lParam != ' ' && lParam != '-' && !GetCapture()) {
-    // Alt alone, or Alt with a bar accelerator, belongs to the skinned bar, not to the
-    // system menu the native frame no longer shows.
-    if (lParam == 0 || FindAccelButton(static_cast<char>(lParam))) {
-      result = 1;
-      return true;
-    }
-  }
-  switch (wParam & 0xFFF0) {
-    case SC_MINIMIZE:
-      FWindowState = 2;
-      if (IsMdiChild()) SetNativeFrame(true);
-      break;
-    case SC_MAXIMIZE:
-      FWindowState = 1;
-      break;
-    case SC_RESTORE:
-      FWindowState = 0;
-      if (IsMdiChild()) SetNativeFrame(false);
-      break;
-    default:
-      break;
-  }
-  result = Default(WM_SYSCOMMAND, wParam, lParam);
-  return true;
-}
-
-void TWinSkinForm::CheckHover(TObject*) {
-  if (FMenuTracking || !FHotSpot) return;
-  POINT cursor{};
-  GetCursorPos(&cursor);
-  if (!PtInRect(&FHotSpot->FRect, ToFrame(cursor))) FHotSpot->MouseLeave();
 }
 
 // ------------------------------------------------------------------ the menu bar
