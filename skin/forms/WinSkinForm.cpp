@@ -104,7 +104,9 @@ void TWinSkinForm::AttachForm(TSkinData* skinData, TForm* form) {
 void TWinSkinForm::AttachWindow(TSkinData* skinData) {
   if (FWindowProc.Attached()) return;
   FSkinData = skinData;
-  FItemPainter = std::make_unique<TMenuItemPainter>(skinData);
+  // The system menu's items keep drawing with this painter through every re-attach.
+  if (FItemPainter) FItemPainter->SetSkinData(skinData);
+  else FItemPainter = std::make_unique<TMenuItemPainter>(skinData);
   FHoverTimer = std::make_unique<TTimer>(nullptr);
   FHoverTimer->SetEnabled(false);
   FHoverTimer->SetInterval(250);
