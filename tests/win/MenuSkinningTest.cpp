@@ -100,10 +100,9 @@ class MenuSkinning : public ::testing::Test {
     ASSERT_TRUE(WaitFor([] { return SkinManager()->CurrentSkinData() == nullptr; }));
   }
 
-  // Clicks bar button `index` (or posts the click, as the accelerators do) and plays the
-  // steps inside the drop-down's loop; true when every step ran and the tracking has ended.
-  // A stalled script ends the menu.
-  bool PlayFromButton(int index, std::vector<Step> steps, bool realClick = true) {
+  // Opens a drop-down by `open` and plays the steps inside its loop; true when every step
+  // ran and the tracking has ended. A stalled script ends the menu.
+  bool Play(const std::function<void()>& open, std::vector<Step> steps) {
     std::size_t next = 0;
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
     LoopTicker ticker([&] {
@@ -114,10 +113,16 @@ class MenuSkinning : public ::testing::Test {
         EndMenu();
       }
     });
-    if (realClick) Click(Window(), Centre(index));
-    else Skinner()->PostMenuButtonClick(&Button(index));
+    open();
     const bool ended = WaitFor([&] { return next >= steps.size() && !Skinner()->FMenuTracking; });
     return ended && next == steps.size();
+  }
+  // Clicks bar button `index`, or posts the click as the accelerators do.
+  bool PlayFromButton(int index, std::vector<Step> steps, bool realClick = true) {
+    return Play([&] {
+      if (realClick) Click(Window(), Centre(index));
+      else Skinner()->PostMenuButtonClick(&Button(index));
+    }, std::move(steps));
   }
 
   ProgramFolder folder_{"menus"};
