@@ -4,7 +4,7 @@
 
 namespace korvale {
 
-TCheckBox::TCheckBox(TComponent* owner) : TWinControl(owner) {
+TCheckBox::TCheckBox(TComponent* owner) : TCustomCheckBox(owner) {
   SetTabStop(true);
   // Shows its container's colour, so a recoloured group box or page carries it.
   SetParentColor(true);
@@ -13,7 +13,7 @@ TCheckBox::TCheckBox(TComponent* owner) : TWinControl(owner) {
 }
 
 void TCheckBox::CreateParams(TCreateParams& params) {
-  TWinControl::CreateParams(params);
+  TCustomCheckBox::CreateParams(params);
   params.baseClass = "BUTTON";
   params.style |= BS_CHECKBOX;
 }
@@ -51,7 +51,7 @@ void TCheckBox::WndProc(TMessage& message) {
     default:
       break;
   }
-  TWinControl::WndProc(message);
+  TCustomCheckBox::WndProc(message);
 }
 
 }  // namespace korvale

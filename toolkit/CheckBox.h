@@ -7,7 +7,14 @@
 
 namespace korvale {
 
-class TCheckBox : public TWinControl {
+// The check-box family, as the skin engine asks "is a check box" of a control.
+class TCustomCheckBox : public TWinControl {
+ public:
+  using TWinControl::TWinControl;
+  std::string ClassName() const override { return "TCustomCheckBox"; }
+};
+
+class TCheckBox : public TCustomCheckBox {
  public:
   explicit TCheckBox(TComponent* owner);
   std::string ClassName() const override { return "TCheckBox"; }

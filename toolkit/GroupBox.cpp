@@ -5,19 +5,19 @@
 
 namespace korvale {
 
-TGroupBox::TGroupBox(TComponent* owner) : TCustomControl(owner) {
+TCustomGroupBox::TCustomGroupBox(TComponent* owner) : TCustomControl(owner) {
   width_ = 185;
   height_ = 105;
   SetParentColor(true);
 }
 
-void TGroupBox::CreateParams(TCreateParams& params) {
+void TCustomGroupBox::CreateParams(TCreateParams& params) {
   TCustomControl::CreateParams(params);
   params.style |= WS_CLIPCHILDREN;
   params.classStyle = CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
 }
 
-void TGroupBox::Paint(TCanvas& canvas) {
+void TCustomGroupBox::Paint(TCanvas& canvas) {
   const int textHeight = canvas.TextHeight("0");
   RECT frame = ClientRect();
   frame.top += textHeight / 2;
@@ -33,7 +33,7 @@ void TGroupBox::Paint(TCanvas& canvas) {
   canvas.TextRect(textRect, text, DT_SINGLELINE | DT_CENTER | DT_VCENTER);
 }
 
-void TGroupBox::WndProc(TMessage& message) {
+void TCustomGroupBox::WndProc(TMessage& message) {
   if (message.Msg == CM_DIALOGCHAR && IsAccel(message.WParam, Caption()) && CanFocus()) {
     if (TForm* form = ParentForm()) form->SelectNext(this, true, true);
     message.Result = 1;

@@ -6,15 +6,21 @@
 
 namespace korvale {
 
-class TGroupBox : public TCustomControl {
+class TCustomGroupBox : public TCustomControl {
  public:
-  explicit TGroupBox(TComponent* owner);
-  std::string ClassName() const override { return "TGroupBox"; }
+  explicit TCustomGroupBox(TComponent* owner);
+  std::string ClassName() const override { return "TCustomGroupBox"; }
   void WndProc(TMessage& message) override;
 
  protected:
   void CreateParams(TCreateParams& params) override;
   void Paint(TCanvas& canvas) override;
+};
+
+class TGroupBox : public TCustomGroupBox {
+ public:
+  using TCustomGroupBox::TCustomGroupBox;
+  std::string ClassName() const override { return "TGroupBox"; }
 };
 
 }  // namespace korvale

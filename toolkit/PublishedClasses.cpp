@@ -1,20 +1,29 @@
 // The published properties of the toolkit's own classes: what a form description may set.
+#include <algorithm>
+
 #include "core/BmpEncoder.h"
 #include "toolkit/Bevel.h"
+#include "toolkit/BitBtn.h"
 #include "toolkit/Bitmap.h"
 #include "toolkit/Button.h"
 #include "toolkit/CheckBox.h"
 #include "toolkit/ClientSocket.h"
 #include "toolkit/Edit.h"
 #include "toolkit/Form.h"
+#include "toolkit/Frame.h"
 #include "toolkit/GroupBox.h"
 #include "toolkit/Image.h"
 #include "toolkit/ImageList.h"
 #include "toolkit/Label.h"
 #include "toolkit/Menus.h"
+#include "toolkit/Panel.h"
 #include "toolkit/PageControl.h"
+#include "toolkit/RadioButton.h"
+#include "toolkit/RadioGroup.h"
+#include "toolkit/SpeedButton.h"
 #include "toolkit/SpinEdit.h"
 #include "toolkit/Timer.h"
+#include "toolkit/ToolBar.h"
 #include "toolkit/TrackBar.h"
 #include "toolkit/TypInfo.h"
 
@@ -234,6 +243,53 @@ void RegisterForms() {
       .Event("OnCloseQuery", &TForm::OnCloseQuery);
 }
 
+// Bitmap and speed buttons publish the same glyph settings.
+template <typename C>
+void GlyphProperties(TClassBuilder<C> builder) {
+  builder
+      .Binary("Glyph.Data", [](C& c) { return BitmapBytes(c.Glyph().Glyph); },
+              [](C& c, const std::vector<std::uint8_t>& v) { LoadBitmapBytes(c.Glyph().Glyph, v, c.Name()); })
+      .Integer("NumGlyphs", [](C& c) -> I { return c.Glyph().NumGlyphs; },
+               [](C& c, I v) { c.Glyph().NumGlyphs = std::clamp(static_cast<int>(v), 1, 4); }, 1)
+      .template Enumeration<TButtonLayout>(
+          "Layout", {"blGlyphLeft", "blGlyphRight", "blGlyphTop", "blGlyphBottom"},
+          [](C& c) { return c.Glyph().Layout; }, [](C& c, TButtonLayout v) { c.Glyph().Layout = v; },
+          TButtonLayout::blGlyphLeft)
+      .Integer("Margin", [](C& c) -> I { return c.Glyph().Margin; },
+               [](C& c, I v) { c.Glyph().Margin = static_cast<int>(v); }, -1)
+      .Integer("Spacing", [](C& c) -> I { return c.Glyph().Spacing; },
+               [](C& c, I v) { c.Glyph().Spacing = static_cast<int>(v); }, 4);
+}
+
+void RegisterButtonsAndContainers() {
+  RegisterPublishedClass<TRadioButton>("TRadioButton", "TWinControl")
+      .Creatable()
+      .Boolean("Checked", [](TRadioButton& c) { return c.Checked(); },
+               [](TRadioButton& c, bool v) { c.SetChecked(v); }, false);
+  RegisterPublishedClass<TRadioGroup>("TRadioGroup", "TCustomControl")
+      .Creatable()
+      .Lines("Items", [](TRadioGroup& c) { return c.Items(); },
+             [](TRadioGroup& c, const std::vector<std::string>& v) { c.SetItems(v); })
+      .Integer("ItemIndex", [](TRadioGroup& c) -> I { return c.ItemIndex(); },
+               [](TRadioGroup& c, I v) { c.SetItemIndex(static_cast<int>(v)); }, -1);
+  RegisterPublishedClass<TPanel>("TPanel", "TCustomControl")
+      .Creatable()
+      .Enumeration<TPanelBevel>("BevelOuter", {"bvNone", "bvLowered", "bvRaised"},
+                                [](TPanel& c) { return c.BevelOuter(); },
+                                [](TPanel& c, TPanelBevel v) { c.SetBevelOuter(v); }, TPanelBevel::bvRaised);
+  RegisterPublishedClass<TFrame>("TFrame", "TCustomControl").Creatable();
+  RegisterPublishedClass<TToolBar>("TToolBar", "TCustomControl")
+      .Creatable()
+      .Boolean("Flat", [](TToolBar& c) { return c.Flat(); }, [](TToolBar& c, bool v) { c.SetFlat(v); }, false)
+      .Boolean("Transparent", [](TToolBar& c) { return c.Transparent(); },
+               [](TToolBar& c, bool v) { c.SetTransparent(v); }, false);
+  GlyphProperties(RegisterPublishedClass<TBitBtn>("TBitBtn", "TButton").Creatable());
+  GlyphProperties(RegisterPublishedClass<TSpeedButton>("TSpeedButton", "TGraphicControl")
+                      .Creatable()
+                      .Boolean("Down", [](TSpeedButton& c) { return c.Down(); },
+                               [](TSpeedButton& c, bool v) { c.SetDown(v); }, false));
+}
+
 void RegisterMenus() {
   RegisterPublishedClass<TImageList>("TImageList", "TComponent")
       .Creatable()
@@ -276,6 +332,7 @@ void RegisterToolkitClasses() {
   RegisterControls();
   RegisterForms();
   RegisterMenus();
+  RegisterButtonsAndContainers();
 }
 
 }  // namespace korvale

@@ -15,6 +15,7 @@
 #include "app/MainForm.h"
 #include "core/SkinFrameLayout.h"
 #include "core/SoftBlit.h"
+#include "skin/controls/SkinControl.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/SkinReader.h"
 #include "skin/data/SkinStore.h"
@@ -23,8 +24,10 @@
 #include "tests/support/ProgramFolder.h"
 #include "tests/support/WinTestSupport.h"
 #include "tests/support/skin/SkinActionWait.h"
+#include "tests/win/SkinGallery.h"
 #include "tests/win/SkinTestSkins.h"
 #include "toolkit/Application.h"
+#include "toolkit/Button.h"
 #include "toolkit/CheckBox.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/Form.h"
@@ -202,6 +205,26 @@ TEST_F(FormSkinning, EverySkinSizesTheFrameFromItsPiecesAndKeepsTheClientArea) {
     EXPECT_EQ(check.At(check.width - 1, 0), face);
     EXPECT_EQ(CaptureWindow(main_->rateslider->Handle(), true).At(0, 0), face);
   }
+}
+
+TEST_F(FormSkinning, TheMainWindowsControlsAreSkinnedInEverySkinAndGivenBackAfter) {
+  HWND activate = main_->Button1->Handle();
+  for (int n = 0; n < kSkinCount; ++n) {
+    Switch(n);
+    TWinSkinForm* form = Skinner(main_->Handle());
+    auto* button = dynamic_cast<TSkinControl*>(form->FindSkinner(activate));
+    ASSERT_NE(button, nullptr) << n;
+    EXPECT_EQ(button->ClassName(), "TSkinButton");
+    auto* check = dynamic_cast<TSkinControl*>(form->FindSkinner(main_->loggingcheck->Handle()));
+    ASSERT_NE(check, nullptr) << n;
+    EXPECT_EQ(check->ClassName(), "TSkinCheckBox");
+    RedrawWindow(main_->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    EXPECT_EQ(ShownButtonFrame(activate, Skin()), GetFocus() == activate ? 4 : 1) << n;
+  }
+  SetActive(false);
+  EXPECT_TRUE(main_->Button1->WindowProc == TWndMethod(static_cast<TControl*>(main_->Button1), &TControl::WndProc));
+  EXPECT_TRUE(main_->loggingcheck->WindowProc ==
+              TWndMethod(static_cast<TControl*>(main_->loggingcheck), &TControl::WndProc));
 }
 
 TEST_F(FormSkinning, ASizeableFormTakesEachSkinsFrameOnce) {

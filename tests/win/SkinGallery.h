@@ -1,0 +1,196 @@
+#pragma once
+
+// The control gallery form, a form-side skinner list of the tests' own, the six bundled
+// skins loaded into skin data of the tests' own, and a frame oracle for button pixels.
+#include <windows.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/ButtonLayout.h"
+#include "core/SoftBlit.h"
+#include "skin/controls/ControlDispatch.h"
+#include "skin/controls/SkinControl.h"
+#include "skin/data/SkinData.h"
+#include "skin/data/SkinDataClasses.h"
+#include "skin/data/SkinStore.h"
+#include "tests/support/WinTestSupport.h"
+#include "tests/win/SkinTestSkins.h"
+#include "toolkit/Application.h"
+#include "toolkit/Canvas.h"
+#include "toolkit/Form.h"
+#include "toolkit/FormReader.h"
+#include "toolkit/TypInfo.h"
+
+namespace korvale::testing {
+
+class TGalleryForm : public TForm {
+ public:
+  explicit TGalleryForm(TComponent* owner) : TForm(owner) {
+    static const bool registered = [] {
+      RegisterPublishedClass<TGalleryForm>("TGalleryForm", "TForm").Handler("ButtonClick", &TGalleryForm::ButtonClick);
+      return true;
+    }();
+    (void)registered;
+    ReadComponentResource(this, "CONTROLGALLERY");
+  }
+  std::string ClassName() const override { return "TGalleryForm"; }
+  void ButtonClick(TObject*) { ++clicks; }
+
+  template <typename T = TControl>
+  T* Find(const std::string& name) {
+    return dynamic_cast<T*>(FindComponent(name));
+  }
+  int clicks = 0;
+};
+
+// The form skinner's list as the control skinners need it.
+class TTestSkinnerHost : public TComponent, public TSkinnerHost {
+ public:
+  TTestSkinnerHost() : TComponent(nullptr) {}
+  ~TTestSkinnerHost() override { UnskinAll(); }
+
+  bool AddSkinner(TControlSkinnerBase* skinner) override {
+    if (std::find(list.begin(), list.end(), skinner) != list.end()) return true;
+    list.push_back(skinner);
+    return false;
+  }
+  void RemoveSkinner(TControlSkinnerBase* skinner) override {
+    const auto it = std::find(list.rbegin(), list.rend(), skinner);
+    if (it != list.rend()) list.erase(std::next(it).base());
+  }
+  void PurgeDestroyed() override {
+    for (size_t i = list.size(); i-- > 0;)
+      if (i < list.size() && list[i]->WindowDestroyed()) delete list[i];
+  }
+  TControlSkinnerBase* FindSkinner(HWND window) const override {
+    for (TControlSkinnerBase* s : list)
+      if (s->SkinnedHandle() == window) return s;
+    return nullptr;
+  }
+  const std::vector<TControlSkinnerBase*>& Skinners() const override { return list; }
+  TControlSkinnerBase* HotButton() const override { return hot; }
+  void SetHotButton(TControlSkinnerBase* skinner) override { hot = skinner; }
+  TCanvas* ControlCanvas() override { return &canvas; }
+  TComponent* FormObject() override { return this; }
+  std::string FormName() const override { return formName; }
+
+  void UnskinAll() {
+    while (!list.empty()) {
+      TControlSkinnerBase* first = list.front();
+      first->Unskin();
+      list.erase(list.begin());
+      delete first;
+    }
+  }
+  void SkinChanged() {
+    for (TControlSkinnerBase* s : list) s->SkinChanged();
+  }
+  // The skinner serving a control (owned by it), or null.
+  TSkinControl* SkinnerOf(TComponent* control) const {
+    for (TControlSkinnerBase* s : list)
+      if (s->Owner() == control) return dynamic_cast<TSkinControl*>(s);
+    return nullptr;
+  }
+
+  std::vector<TControlSkinnerBase*> list;
+  TControlSkinnerBase* hot = nullptr;
+  TCanvas canvas;
+  std::string formName = "controlgallery";
+};
+
+inline constexpr const char* kBundledSkinNames[] = {"MacOS", "XP1", "XP2", "XP3", "Blue", "Whistler"};
+
+// The store of the six bundled skins, read once.
+inline TSkinStore& BundledStore() {
+  static TComponent* root = [] {
+    RegisterSkinDataClasses();
+    auto* r = new TComponent(nullptr);
+    ReadComponentResource(r, "BUNDLEDSKINS");
+    return r;
+  }();
+  return *dynamic_cast<TSkinStore*>(root->FindComponent("SkinStore1"));
+}
+
+// Skin data of the test's own, holding bundled skin `index`; no skin manager takes part.
+inline void LoadBundledSkin(TSkinData& data, int index) {
+  data.SkinStream.Clear();
+  BundledStore().Store()->Item(index)->CopyDataTo(data.SkinStream);
+  data.SkinStream.SetPosition(0);
+  ASSERT_TRUE(data.LoadSkin()) << kBundledSkinNames[index];
+}
+
+// A colour as 0xRRGGBB, the order of captured pixels.
+inline std::uint32_t PixelOf(TColor colour) {
+  const COLORREF c = ColorToRGB(colour);
+  return static_cast<std::uint32_t>(GetRValue(c) << 16 | GetGValue(c) << 8 | GetBValue(c));
+}
+
+// Frame `frame` of the Buttons element composed in software at width x height over the
+// face colour, as a button skinner draws it before its caption.
+inline PixelImage ButtonOracle(const TSkinData& skin, int width, int height, int frame) {
+  const TDataSkinButton& element = *skin.Buttons;
+  PixelImage image = ComposeFrame(width, height, element.Image->ToImage(), 5, frame, StripLayout::SideBySide,
+                                  {element.LeftWidth, element.TopHeight, element.RightWidth, element.BottomHeight},
+                                  element.Tile != 0);
+  const std::uint32_t face = PixelOf(skin.ColorButtonFace);
+  for (std::uint32_t& pixel : image.pixels) {
+    pixel &= 0xFFFFFF;
+    if (element.Trans == 1 && pixel == kTransparentKey) pixel = face;
+  }
+  return image;
+}
+
+// Which frame of the Buttons element the window shows: the frame whose composition matches
+// the most pixels; 0 when two frames match equally well.
+inline int ShownButtonFrame(HWND window, const TSkinData& skin) {
+  const PixelBuffer shot = CaptureWindow(window, false);
+  int best = 0, bestScore = -1;
+  for (int frame = 1; frame <= 4; ++frame) {
+    const PixelImage expected = ButtonOracle(skin, shot.width, shot.height, frame);
+    int score = 0;
+    for (size_t i = 0; i < shot.pixels.size(); ++i) score += (shot.pixels[i] & 0xFFFFFF) == expected.pixels[i];
+    if (score == bestScore) best = 0;
+    if (score > bestScore) {
+      bestScore = score;
+      best = frame;
+    }
+  }
+  return best;
+}
+
+}  // namespace korvale::testing
+
+namespace korvale::testing {
+
+// Which frame of a check or radio strip the window's mark shows, found as for buttons
+// within the mark's box (magenta shows the face colour); 0 when two frames match equally.
+inline int ShownMarkFrame(HWND window, const TSkinData& skin, const TBitmap& strip, int frames) {
+  const PixelBuffer shot = CaptureWindow(window, false);
+  const PixelImage image = strip.ToImage();
+  const int fw = image.width / frames, fh = image.height;
+  const bool right = (GetWindowLongA(window, GWL_STYLE) & BS_RIGHTBUTTON) != 0;
+  const PixelRect box = CheckGlyphRect({0, 0, shot.width, shot.height}, fw, fh, right);
+  const std::uint32_t face = PixelOf(skin.ColorButtonFace);
+  int best = 0, bestScore = -1;
+  for (int frame = 1; frame <= std::min(frames, 4); ++frame) {
+    int score = 0;
+    for (int y = 0; y < fh; ++y) {
+      for (int x = 0; x < fw; ++x) {
+        std::uint32_t want = image.At((frame - 1) * fw + x, y) & 0xFFFFFF;
+        if (want == kTransparentKey) want = face;
+        if ((shot.At(box.left + x, box.top + y) & 0xFFFFFF) == want) ++score;
+      }
+    }
+    if (score == bestScore) best = 0;
+    if (score > bestScore) {
+      bestScore = score;
+      best = frame;
+    }
+  }
+  return best;
+}
+
+}  // namespace korvale::testing
