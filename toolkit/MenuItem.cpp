@@ -54,8 +54,8 @@ void ClearNativeItems(HMENU menu) {
   }
 }
 
-// The system check mark (black on white) in the given colour, centred in Box, the rest of
-// the box left as it is.
+}  // namespace
+
 void DrawCheckMark(HDC dc, const RECT& box, COLORREF color) {
   constexpr WORD kCheckBitmap = 32760;  // OBM_CHECK, an OEM resource of the system
   HBITMAP mark = LoadBitmapA(nullptr, MAKEINTRESOURCEA(kCheckBitmap));
@@ -79,8 +79,6 @@ void DrawCheckMark(HDC dc, const RECT& box, COLORREF color) {
   DeleteDC(source);
   DeleteObject(mark);
 }
-
-}  // namespace
 
 TMenuItem::TMenuItem(TComponent* owner) : TComponent(owner) { command_ = AllocateCommand(this); }
 

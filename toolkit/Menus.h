@@ -213,5 +213,8 @@ HWND PopupListWindow();
 // Handles WM_COMMAND from a menu, WM_INITMENUPOPUP, WM_MENUCHAR and owner-draw messages of
 // menu items; true when the message concerned a toolkit menu item.
 bool DispatchMenuMessage(TMessage& message);
+// The system check mark (black on white) in the given colour, centred in Box and moved by
+// (1, 1); the rest of the box is left as it is.
+void DrawCheckMark(HDC dc, const RECT& box, COLORREF color);
 
 }  // namespace korvale

@@ -64,6 +64,7 @@ TSkinManage::~TSkinManage() {
     form->DetachWindow();
     FreeSkinForm(form);
   }
+  FPopups.ReleaseAll();
 }
 
 void TSkinManage::RegisterSkinData(TSkinData* skinData) { FSkinDatas.push_back(skinData); }
@@ -193,7 +194,10 @@ LRESULT CALLBACK TSkinManage::HookProc(int code, WPARAM wParam, LPARAM lParam) {
       case HCBT_CREATEWND:
         // A skinned window never gets a size grip: a non-zero answer refuses the window.
         if (manager->RefusesSizeGrip(*reinterpret_cast<const CBT_CREATEWNDA*>(lParam), window)) return 10;
-        // Menu windows get their skinned frame with the menu skinning.
+        GuardCallback([&] { manager->SkinPopupWindow(window); });
+        break;
+      case HCBT_DESTROYWND:
+        manager->FPopups.ReleasePopupWindow(window);
         break;
       case HCBT_ACTIVATE:
         if (manager->FActivations == 0) manager->FActivations = 1;
@@ -217,6 +221,16 @@ void TSkinManage::RequestAction(int action, int delay) {
   // then skinned through the hook.
   if (action == kSkinActionActivate) FActive = true;
   if (action == kSkinActionDeactivate) FActive = false;
+}
+
+void TSkinManage::SkinPopupWindow(HWND window) {
+  char name[101] = {};
+  GetClassNameA(window, name, sizeof name - 1);
+  if (!FActive || std::string(name) != "#32768") return;
+  if (SendMessageA(window, SM_ISSKINNED, 0, 0) == 1) return;
+  TSkinData* skinData = ChooseSkinData(window);
+  if (!skinData || skinData->SkinEmpty || !skinData->SkinControls().Contains(xcMainMenu)) return;
+  FPopups.SkinPopupWindow(window, skinData);
 }
 
 void TSkinManage::ReleaseAllSysButtons() {

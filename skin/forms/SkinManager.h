@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "skin/data/SkinManagerLink.h"
+#include "skin/forms/WinSkinPopMenu.h"
 #include "toolkit/GdiHandles.h"
 
 namespace korvale {
@@ -56,6 +57,9 @@ class TSkinManage final : public TSkinManagerLink {
   static TForm* FindVclForm(HWND window);
   TSkinData* ChooseSkinData(HWND window) const;
   const std::vector<TWinSkinForm*>& Forms() const { return FForms; }
+  // Menu windows: each new one gets a skinned frame while skinning is on.
+  void SkinPopupWindow(HWND window);
+  TPopupMenuWindows& Popups() { return FPopups; }
   bool FMdiMaximized = false;
   HWND FMdiClient = nullptr;
 
@@ -81,6 +85,7 @@ class TSkinManage final : public TSkinManagerLink {
   // freed with the form; it then takes itself out of this list.
   std::vector<TWinSkinForm*> FForms;
   std::vector<TSkinData*> FSkinDatas;
+  TPopupMenuWindows FPopups;
   bool FActive = false;
   bool FSkinAll = false;
   int FActivations = 0;

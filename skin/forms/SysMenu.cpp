@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include "skin/data/SkinData.h"
+#include "skin/forms/MenuItemPaint.h"
 #include "skin/forms/WinSkinForm.h"
 #include "toolkit/ImageList.h"
 #include "toolkit/Menus.h"
@@ -60,6 +61,8 @@ void TWinSkinForm::BuildSysMenu() {
     if (e.tag != kLineTag) item->SetImageIndex(e.tag);
     item->SetShortCut(e.shortCut);
     item->OnClick = TNotifyEvent(this, &TWinSkinForm::SysMenuClick);
+    item->OnAdvancedDrawItem = TAdvancedMenuDrawItemEvent(FItemPainter.get(), &TMenuItemPainter::DrawSkinnedItem);
+    item->OnMeasureItem = TMenuMeasureItemEvent(FItemPainter.get(), &TMenuItemPainter::MeasurePopupItem);
     FSysMenu->Items()->Add(item);
   }
 }

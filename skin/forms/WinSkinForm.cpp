@@ -5,6 +5,7 @@
 #include "skin/data/SkinData.h"
 #include "skin/forms/ControlSkinnerLink.h"
 #include "skin/forms/SkinManager.h"
+#include "skin/forms/MenuItemPaint.h"
 #include "skin/forms/WinSkinMenu.h"
 #include "toolkit/Form.h"
 #include "toolkit/ImageList.h"
@@ -97,11 +98,15 @@ void TWinSkinForm::AttachForm(TSkinData* skinData, TForm* form) {
   AttachWindow(skinData);
   FFormColor = form->Color();
   form->SetColor(skinData->ColorButtonFace);
+  SkinPopupMenus(true);
 }
 
 void TWinSkinForm::AttachWindow(TSkinData* skinData) {
   if (FWindowProc.Attached()) return;
   FSkinData = skinData;
+  // The system menu's items keep drawing with this painter through every re-attach.
+  if (FItemPainter) FItemPainter->SetSkinData(skinData);
+  else FItemPainter = std::make_unique<TMenuItemPainter>(skinData);
   FHoverTimer = std::make_unique<TTimer>(nullptr);
   FHoverTimer->SetEnabled(false);
   FHoverTimer->SetInterval(250);
@@ -344,10 +349,12 @@ void TWinSkinForm::ApplySkin() {
     UpdateRegion();
   }
   FSkinState = 1;
+  SkinPopupMenus(true);
   if (FWindowProc.Attached()) PaintFrame();
 }
 
 void TWinSkinForm::RestoreWindow() {
+  if (FSkinState != 4) SkinPopupMenus(false);
   if (!FrameSkinningOn()) {
     if (FHoverTimer) FHoverTimer->SetEnabled(false);
     UnskinAll();

@@ -30,6 +30,7 @@ class TSkinData;
 class TTimer;
 class TWinSkinMenu;
 class TMenuBtn;
+class TMenuItemPainter;
 
 // The Tag of a window's skinned system menu.
 inline constexpr int kSystemMenuTag = 33333;
@@ -83,6 +84,9 @@ class TWinSkinForm : public TComponent {
   void OpenMenuButton(TMenuBtn* button);
   void PostMenuButtonClick(TMenuBtn* button);
   TMenuBtn* FindAccelButton(char key) const;
+  void EndMenuTracking();
+  // The form's popup menus drawn from the skin (On) or by themselves again.
+  void SkinPopupMenus(bool on);
   POINT ToFrame(POINT screen) const;
 
   HWND Handle() const { return FHandle; }
@@ -138,6 +142,8 @@ class TWinSkinForm : public TComponent {
   void SysMenuClick(TObject* sender);
   void CloseWindow();
   void OnMenuChanged(TMessage& message);
+  // WM_MEASUREITEM and WM_DRAWITEM of the bar's drop-downs.
+  bool OnMenuItemMessage(UINT msg, LPARAM lParam, LRESULT& result);
   void CheckHover(TObject* sender);
   void ReadWindowState();
 
@@ -202,6 +208,7 @@ class TWinSkinForm : public TComponent {
   HWND FHandle = nullptr;
   TSkinData* FSkinData = nullptr;
   std::unique_ptr<TWinSkinMenu> FMenuBar;
+  std::unique_ptr<TMenuItemPainter> FItemPainter;
   std::vector<std::unique_ptr<TWinSysButton>> FSysButtons;
   std::unique_ptr<TBitmap> FIcon;
   std::unique_ptr<TBitmap> FTitleBitmap;

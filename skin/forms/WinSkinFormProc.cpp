@@ -3,6 +3,7 @@
 // area's; plus the hook on the toolkit form's WindowProc and the MDI client's procedure.
 #include <windows.h>
 #include "skin/data/SkinData.h"
+#include "skin/forms/MenuTracking.h"
 #include "skin/forms/SkinManager.h"
 #include "skin/forms/WinSkinForm.h"
 #include "skin/forms/WinSkinMenu.h"
@@ -57,6 +58,15 @@ LRESULT TWinSkinForm::SkinWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     }
     case SM_ISSKINNED:
       return 1;
+    case WM_MEASUREITEM:
+    case WM_DRAWITEM: {
+      LRESULT result = 0;
+      if (OnMenuItemMessage(msg, lParam, result)) return result;
+      return Default(msg, wParam, lParam);
+    }
+    case WM_MENUSELECT:
+      if (FMenuTracking) TrackMenuSelect(wParam, lParam);
+      return Default(msg, wParam, lParam);
     default:
       break;
   }
@@ -310,27 +320,6 @@ void TWinSkinForm::PostMenuButtonClick(TMenuBtn* button) {
   GetWindowRect(FHandle, &window);
   const POINT point{window.left + button->FRect.left + 1, window.top + button->FRect.top + 1};
   PostMessageA(FHandle, WM_NCLBUTTONDOWN, HTMENU, MAKELPARAM(point.x, point.y));
-}
-
-// A command item runs its command; a drop-down opens at the button and tells the window
-// as the native bar would (WM_INITMENUPOPUP runs the items' opening events), so it is
-// neither tracked silently nor announced twice.
-void TWinSkinForm::OpenMenuButton(TMenuBtn* button) {
-  if (!button->FSubMenu) {
-    PostMessageA(FHandle, WM_COMMAND, button->FCommand, 0);
-    return;
-  }
-  RECT window{};
-  GetWindowRect(FHandle, &window);
-  FMenuTracking = true;
-  FOpenMenu = button->FSubMenu;
-  if (button->FEnabled) {
-    TrackPopupMenu(button->FSubMenu, TPM_RIGHTBUTTON, window.left + button->FRect.left,
-                   window.top + button->FRect.bottom, 0, FHandle, nullptr);
-  }
-  FMenuTracking = false;
-  FOpenMenu = nullptr;
-  if (FHotSpot == button) button->MouseLeave();
 }
 
 // ------------------------------------------------------------------ MDI client
