@@ -12,6 +12,7 @@
 #include "skin/forms/WinSkinMenu.h"
 #include "toolkit/Canvas.h"
 #include "toolkit/Form.h"
+#include "toolkit/GdiHandles.h"
 #include "toolkit/Menus.h"
 #include "toolkit/Screen.h"
 
@@ -112,7 +113,8 @@ bool TWinSkinForm::OnMenuItemMessage(UINT msg, LPARAM lParam, LRESULT& result) {
     if (!measure || measure->CtlType != ODT_MENU) return false;
     const int leftWidth = FItemPainter->SkinLeftWidth();
     TMenuItem* item = mainMenu ? mainMenu->FindItem(measure->itemID, TFindItemKind::fkCommand) : nullptr;
-    HDC dc = GetWindowDC(FHandle);
+    const WindowDC windowDC(FHandle);
+    HDC dc = windowDC.get();
     {
       MenuDCCanvas canvas(dc);
       int width = 0;
@@ -135,7 +137,6 @@ bool TWinSkinForm::OnMenuItemMessage(UINT msg, LPARAM lParam, LRESULT& result) {
       measure->itemWidth = static_cast<UINT>(std::max(width, 0));
       measure->itemHeight = static_cast<UINT>(std::max(height, 0));
     }
-    ReleaseDC(FHandle, dc);
     result = 1;
     return true;
   }

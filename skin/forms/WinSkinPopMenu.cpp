@@ -101,7 +101,8 @@ POINT TWinSkinPopMenu::ClientOffset() const {
 }
 
 void TWinSkinPopMenu::PaintPopupFrame() {
-  HDC dc = GetWindowDC(FHandle);
+  const WindowDC windowDC(FHandle);
+  HDC dc = windowDC.get();
   if (!dc) return;
   const int width = FBackground.Width();
   const int height = FBackground.Height();
@@ -110,7 +111,6 @@ void TWinSkinPopMenu::PaintPopupFrame() {
   BitBlt(dc, 0, height - kFrame, width, kFrame, source, 0, height - kFrame, SRCCOPY);
   BitBlt(dc, 0, 0, kFrame, height, source, 0, 0, SRCCOPY);
   BitBlt(dc, width - kFrame, 0, kFrame, height, source, width - kFrame, 0, SRCCOPY);
-  ReleaseDC(FHandle, dc);
 }
 
 void TWinSkinPopMenu::PrintPopup(TMessage& message) {
