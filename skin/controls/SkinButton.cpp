@@ -14,13 +14,8 @@ constexpr int kButtonFrames = 5;
 }  // namespace
 
 bool TSkinButton::BeforeMessage(TMessage& message) {
+  if (PaintWholeControl(message)) return false;
   switch (message.Msg) {
-    case WM_PAINT:
-      PaintHandler(message);
-      return false;
-    case WM_ERASEBKGND:
-      message.Result = 1;
-      return false;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
       if (!FFocused) SetFocus(FHandle);

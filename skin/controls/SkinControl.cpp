@@ -155,6 +155,18 @@ void TSkinControl::Redraw() {
   UpdateWindow(FHandle);
 }
 
+bool TSkinControl::PaintWholeControl(TMessage& message) {
+  if (message.Msg == WM_PAINT) {
+    PaintHandler(message);
+    return true;
+  }
+  if (message.Msg == WM_ERASEBKGND) {
+    message.Result = 1;
+    return true;
+  }
+  return false;
+}
+
 void TSkinControl::PaintHandler(TMessage& message) {
   HDC dc = reinterpret_cast<HDC>(message.WParam);
   std::optional<PaintScope> paint;

@@ -72,6 +72,9 @@ class TSkinControl : public TControlSkinnerBase {
   virtual void DrawSkin(HDC dc, const RECT& rect);
   // The WM_PAINT body of skinners that paint the whole control.
   void PaintHandler(TMessage& message);
+  // For skinners that paint the whole control: WM_PAINT goes to PaintHandler and
+  // WM_ERASEBKGND is answered as done. True when the message was one of the two.
+  bool PaintWholeControl(TMessage& message);
   void FillFace(HDC dc, const RECT& rect);
   // Window-less controls: the hooked control's WindowProc goes back to what it was.
   void RestoreWindowProc();

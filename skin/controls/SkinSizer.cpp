@@ -6,16 +6,7 @@
 namespace korvale {
 
 bool TSkinSizer::BeforeMessage(TMessage& message) {
-  switch (message.Msg) {
-    case WM_PAINT:
-      PaintHandler(message);
-      return false;
-    case WM_ERASEBKGND:
-      message.Result = 1;
-      return false;
-    default:
-      return TSkinControl::BeforeMessage(message);
-  }
+  return !PaintWholeControl(message) && TSkinControl::BeforeMessage(message);
 }
 
 void TSkinSizer::DrawSkin(HDC dc, const RECT& rect) {

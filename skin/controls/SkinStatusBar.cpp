@@ -45,16 +45,7 @@ bool HasImage(const TDataSkinObject* element) { return element && element->Image
 }  // namespace
 
 bool TSkinStatusBar::BeforeMessage(TMessage& message) {
-  switch (message.Msg) {
-    case WM_PAINT:
-      PaintHandler(message);
-      return false;
-    case WM_ERASEBKGND:
-      message.Result = 1;
-      return false;
-    default:
-      return TSkinControl::BeforeMessage(message);
-  }
+  return !PaintWholeControl(message) && TSkinControl::BeforeMessage(message);
 }
 
 void TSkinStatusBar::DrawSkin(HDC dc, const RECT& rect) {

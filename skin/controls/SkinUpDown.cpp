@@ -17,13 +17,8 @@ RECT ToRect(const PixelRect& r) { return {r.left, r.top, r.right, r.bottom}; }
 }  // namespace
 
 bool TSkinUpDown::BeforeMessage(TMessage& message) {
+  if (PaintWholeControl(message)) return false;
   switch (message.Msg) {
-    case WM_PAINT:
-      PaintHandler(message);
-      return false;
-    case WM_ERASEBKGND:
-      message.Result = 1;
-      return false;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
       CallDefault(message);
