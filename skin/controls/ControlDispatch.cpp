@@ -16,6 +16,7 @@
 #include "skin/controls/SkinComBox.h"
 #include "skin/controls/SkinEdit.h"
 #include "skin/controls/SkinProgress.h"
+#include "skin/controls/SkinScrollBar.h"
 #include "skin/controls/SkinSizer.h"
 #include "skin/controls/SkinSpeedButton.h"
 #include "skin/controls/SkinStatusBar.h"
@@ -79,6 +80,14 @@ void Attach(TControlDispatch& d, TComponent& ctl, bool recolor) {
   AttachNew(d, Make<S>(ctl), recolor);
 }
 
+// A window-bar skinner of kind S; `ownTracking` lets it drag the thumb itself.
+template <typename S = TSkinScrollBar>
+void ScrollBars(TControlDispatch& d, TComponent& ctl, bool ownTracking) {
+  auto* control = dynamic_cast<TWinControl*>(&ctl);
+  if (!control) return;
+  Make<S>(ctl)->AttachScrollBars(control, &d.Skin(), ownTracking, &d.Form(), d.Form().ControlCanvas());
+}
+
 void Box(TControlDispatch& d, TComponent& ctl) { Attach<TSkinBox>(d, ctl, true); }
 
 void BoxAndChildren(TControlDispatch& d, TComponent& ctl) {
@@ -123,6 +132,9 @@ void ApplySkin3rd(TControlDispatch& d, const Candidate& c, Skin3rdKind kind) {
     case Skin3rdKind::CheckBox:
       if (c.Has(xcCheckBox)) Attach<TSkinCheckBox>(d, c.ctl, false);
       break;
+    case Skin3rdKind::ScrollBar:
+      if (c.Has(xcScrollbar)) ScrollBars(d, c.ctl, true);
+      break;
     default:
       break;
   }
@@ -134,6 +146,8 @@ using RowAction = void (*)(TControlDispatch&, const Candidate&);
 // Rows whose skinners the program does not have yet still stop the search: they name
 // the controls that later skinners serve, so no row below takes them instead.
 constexpr RowAction kNoSkinnerYet = nullptr;
+
+void OwnTrackingBars(TControlDispatch& d, const Candidate& c) { ScrollBars(d, c.ctl, true); }
 
 struct DispatchRow {
   RowMatch matches;
@@ -183,9 +197,9 @@ const std::array<DispatchRow, 32> kRows{{
          Attach<TSkinComBox>(d, c.ctl, false);
      }},
     {[](const Candidate& c) { return c.Named({"TDATETIMEPICKER"}) && c.Has(xcEdit); }, kNoSkinnerYet},
-    {[](const Candidate& c) { return c.Has(xcScrollbar) && c.Named({"TRICHEDIT"}); }, kNoSkinnerYet},
+    {[](const Candidate& c) { return c.Has(xcScrollbar) && c.Named({"TRICHEDIT"}); }, OwnTrackingBars},
     {[](const Candidate& c) { return c.Has(xcScrollbar) && c.Named({"TWWDBRICHEDIT", "TDXDBMEMO"}); },
-     kNoSkinnerYet},
+     OwnTrackingBars},
     {[](const Candidate& c) { return c.Is<TBitBtn>(); },
      [](TControlDispatch& d, const Candidate& c) {
        if (c.Has(xcBitBtn)) Attach<TSkinBitButton>(d, c.ctl, false);
@@ -199,12 +213,12 @@ const std::array<DispatchRow, 32> kRows{{
     {[](const Candidate& c) {
        return c.Has(xcScrollbar) && c.Named({"TDXTREELIST", "TDXDBTREELIST", "TDXDBGRID"});
      },
-     kNoSkinnerYet},
+     [](TControlDispatch& d, const Candidate& c) { ScrollBars(d, c.ctl, false); }},
     {[](const Candidate& c) { return c.Named({"TLISTVIEW"}) && c.Has(xcScrollbar); }, kNoSkinnerYet},
-    {[](const Candidate& c) { return c.Has(xcScrollbar) && c.Is<TMemo>(); }, kNoSkinnerYet},
+    {[](const Candidate& c) { return c.Has(xcScrollbar) && c.Is<TMemo>(); }, OwnTrackingBars},
     {[](const Candidate& c) { return c.Has(xcScrollbar) && c.Named({"TSTRINGGRID", "TDRAWGRID"}); },
      kNoSkinnerYet},
-    {[](const Candidate& c) { return c.Has(xcScrollbar) && HasScrollBars(c); }, kNoSkinnerYet},
+    {[](const Candidate& c) { return c.Has(xcScrollbar) && HasScrollBars(c); }, OwnTrackingBars},
     {[](const Candidate& c) { return c.Is<TButton>() && c.Has(xcButton); },
      [](TControlDispatch& d, const Candidate& c) { Attach<TSkinButton>(d, c.ctl, false); }},
     {[](const Candidate& c) { return c.Is<TCustomEdit>() && c.Has(xcEdit); },
