@@ -16,7 +16,9 @@
 #include "skin/controls/SkinComBox.h"
 #include "skin/controls/SkinEdit.h"
 #include "skin/controls/SkinHeader.h"
+#include "skin/controls/SkinListView.h"
 #include "skin/controls/SkinProgress.h"
+#include "skin/controls/SkinScrollBar.h"
 #include "skin/controls/SkinSizer.h"
 #include "skin/controls/SkinSpeedButton.h"
 #include "skin/controls/SkinStatusBar.h"
@@ -31,6 +33,7 @@
 #include "toolkit/Frame.h"
 #include "toolkit/GroupBox.h"
 #include "toolkit/HeaderControl.h"
+#include "toolkit/ListView.h"
 #include "toolkit/PageControl.h"
 #include "toolkit/Panel.h"
 #include "toolkit/RadioButton.h"
@@ -87,6 +90,14 @@ void AttachToWindow(TControlDispatch& d, TComponent& ctl) {
   Make<S>(ctl)->AttachHandle(dynamic_cast<TWinControl&>(ctl).Handle(), &d.Skin(), &d.Form(), d.Form().ControlCanvas());
 }
 
+// A window-bar skinner of kind S; `ownTracking` lets it drag the thumb itself.
+template <typename S = TSkinScrollBar>
+void ScrollBars(TControlDispatch& d, TComponent& ctl, bool ownTracking) {
+  auto* control = dynamic_cast<TWinControl*>(&ctl);
+  if (!control) return;
+  Make<S>(ctl)->AttachScrollBars(control, &d.Skin(), ownTracking, &d.Form(), d.Form().ControlCanvas());
+}
+
 void Box(TControlDispatch& d, TComponent& ctl) { Attach<TSkinBox>(d, ctl, true); }
 
 void BoxAndChildren(TControlDispatch& d, TComponent& ctl) {
@@ -131,6 +142,9 @@ void ApplySkin3rd(TControlDispatch& d, const Candidate& c, Skin3rdKind kind) {
     case Skin3rdKind::CheckBox:
       if (c.Has(xcCheckBox)) Attach<TSkinCheckBox>(d, c.ctl, false);
       break;
+    case Skin3rdKind::ScrollBar:
+      if (c.Has(xcScrollbar)) ScrollBars(d, c.ctl, true);
+      break;
     default:
       break;
   }
@@ -142,6 +156,8 @@ using RowAction = void (*)(TControlDispatch&, const Candidate&);
 // Rows whose skinners the program does not have yet still stop the search: they name
 // the controls that later skinners serve, so no row below takes them instead.
 constexpr RowAction kNoSkinnerYet = nullptr;
+
+void OwnTrackingBars(TControlDispatch& d, const Candidate& c) { ScrollBars(d, c.ctl, true); }
 
 struct DispatchRow {
   RowMatch matches;
@@ -191,9 +207,9 @@ const std::array<DispatchRow, 33> kRows{{
          Attach<TSkinComBox>(d, c.ctl, false);
      }},
     {[](const Candidate& c) { return c.Named({"TDATETIMEPICKER"}) && c.Has(xcEdit); }, kNoSkinnerYet},
-    {[](const Candidate& c) { return c.Has(xcScrollbar) && c.Named({"TRICHEDIT"}); }, kNoSkinnerYet},
+    {[](const Candidate& c) { return c.Has(xcScrollbar) && c.Named({"TRICHEDIT"}); }, OwnTrackingBars},
     {[](const Candidate& c) { return c.Has(xcScrollbar) && c.Named({"TWWDBRICHEDIT", "TDXDBMEMO"}); },
-     kNoSkinnerYet},
+     OwnTrackingBars},
     {[](const Candidate& c) { return c.Is<TBitBtn>(); },
      [](TControlDispatch& d, const Candidate& c) {
        if (c.Has(xcBitBtn)) Attach<TSkinBitButton>(d, c.ctl, false);
@@ -207,15 +223,16 @@ const std::array<DispatchRow, 33> kRows{{
     {[](const Candidate& c) {
        return c.Has(xcScrollbar) && c.Named({"TDXTREELIST", "TDXDBTREELIST", "TDXDBGRID"});
      },
-     kNoSkinnerYet},
-    {[](const Candidate& c) { return c.Named({"TLISTVIEW"}) && c.Has(xcScrollbar); }, kNoSkinnerYet},
+     [](TControlDispatch& d, const Candidate& c) { ScrollBars(d, c.ctl, false); }},
+    {[](const Candidate& c) { return c.Is<TCustomListView>() && c.Has(xcScrollbar); },
+     [](TControlDispatch& d, const Candidate& c) { ScrollBars<TSkinListView>(d, c.ctl, false); }},
     // A header on its own is skinned as a list view's header is, with the list views.
     {[](const Candidate& c) { return c.Is<THeaderControl>() && c.Has(xcScrollbar); },
      [](TControlDispatch& d, const Candidate& c) { AttachToWindow<TSkinHeader>(d, c.ctl); }},
-    {[](const Candidate& c) { return c.Has(xcScrollbar) && c.Is<TMemo>(); }, kNoSkinnerYet},
+    {[](const Candidate& c) { return c.Has(xcScrollbar) && c.Is<TMemo>(); }, OwnTrackingBars},
     {[](const Candidate& c) { return c.Has(xcScrollbar) && c.Named({"TSTRINGGRID", "TDRAWGRID"}); },
      kNoSkinnerYet},
-    {[](const Candidate& c) { return c.Has(xcScrollbar) && HasScrollBars(c); }, kNoSkinnerYet},
+    {[](const Candidate& c) { return c.Has(xcScrollbar) && HasScrollBars(c); }, OwnTrackingBars},
     {[](const Candidate& c) { return c.Is<TButton>() && c.Has(xcButton); },
      [](TControlDispatch& d, const Candidate& c) { Attach<TSkinButton>(d, c.ctl, false); }},
     {[](const Candidate& c) { return c.Is<TCustomEdit>() && c.Has(xcEdit); },
