@@ -4,6 +4,9 @@
 
 namespace korvale {
 
+namespace {
+
+// Inserts the section at `index`, or updates the item that is already there.
 void PutHeaderItem(HWND header, int index, const TColumnItem& column) {
   HDITEMA item{};
   item.mask = HDI_TEXT | HDI_WIDTH | HDI_FORMAT;
@@ -15,6 +18,8 @@ void PutHeaderItem(HWND header, int index, const TColumnItem& column) {
                reinterpret_cast<LPARAM>(&item));
 }
 
+}  // namespace
+
 THeaderControl::THeaderControl(TComponent* owner) : TWinControl(owner) {
   width_ = 200;
   height_ = 17;
@@ -23,8 +28,7 @@ THeaderControl::THeaderControl(TComponent* owner) : TWinControl(owner) {
 void THeaderControl::CreateParams(TCreateParams& params) {
   TWinControl::CreateParams(params);
   params.baseClass = WC_HEADERA;
-  params.style |= HDS_HORZ | HDS_BUTTONS;
-  if (hotTrack_) params.style |= HDS_HOTTRACK;
+  params.style |= HDS_HORZ | HDS_BUTTONS | HDS_HOTTRACK;
 }
 
 void THeaderControl::InitializeHandle() {
@@ -36,12 +40,6 @@ TColumnItem& THeaderControl::AddSection(const std::string& text, int width) {
   section.SetText(text);
   section.SetWidth(width);
   return section;
-}
-
-void THeaderControl::SetHotTrack(bool hotTrack) {
-  if (hotTrack == hotTrack_) return;
-  hotTrack_ = hotTrack;
-  if (HandleAllocated()) RecreateWnd();
 }
 
 void THeaderControl::ColumnChanged(int index) {

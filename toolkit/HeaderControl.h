@@ -17,8 +17,6 @@ class THeaderControl : public TWinControl, public TColumnOwner {
   TCollection& Sections() { return sections_; }
   TColumnItem& Section(int index) const { return static_cast<TColumnItem&>(*sections_.Items(index)); }
   TColumnItem& AddSection(const std::string& text, int width);
-  bool HotTrack() const { return hotTrack_; }
-  void SetHotTrack(bool hotTrack);
 
   void ColumnChanged(int index) override;
   void WndProc(TMessage& message) override;
@@ -29,11 +27,6 @@ class THeaderControl : public TWinControl, public TColumnOwner {
 
  private:
   TCollection sections_{this, TCollection::FactoryOf<THeaderSection>()};
-  bool hotTrack_ = true;
 };
-
-// Puts one column into a header window: inserts it at `index`, or updates the item that is
-// already there.
-void PutHeaderItem(HWND header, int index, const TColumnItem& column);
 
 }  // namespace korvale

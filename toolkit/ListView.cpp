@@ -18,9 +18,25 @@ void TCustomListView::CreateParams(TCreateParams& params) {
   if (!showColumnHeaders_) params.style |= LVS_NOCOLUMNHEADER;
 }
 
+namespace {
+
+// Runs `put` with the list view's drawing off, then draws it once: each insert would
+// otherwise lay out and redraw the scroll bars again.
+template <typename Put>
+void WithoutRedraw(HWND window, Put put) {
+  SendMessageA(window, WM_SETREDRAW, FALSE, 0);
+  put();
+  SendMessageA(window, WM_SETREDRAW, TRUE, 0);
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
+}  // namespace
+
 void TCustomListView::InitializeHandle() {
-  for (int i = 0; i < columns_.Count(); ++i) PutColumn(i);
-  for (int i = 0; i < ItemCount(); ++i) PutItem(i);
+  WithoutRedraw(handle_, [this] {
+    for (int i = 0; i < columns_.Count(); ++i) PutColumn(i);
+    for (int i = 0; i < ItemCount(); ++i) PutItem(i);
+  });
 }
 
 TColumnItem& TCustomListView::AddColumn(const std::string& caption, int width) {
@@ -36,10 +52,15 @@ void TCustomListView::SetShowColumnHeaders(bool show) {
   if (HandleAllocated()) RecreateWnd();
 }
 
-void TCustomListView::AddItem(std::vector<std::string> texts) {
-  if (texts.empty()) texts.emplace_back();
-  items_.push_back(std::move(texts));
-  if (HandleAllocated()) PutItem(ItemCount() - 1);
+void TCustomListView::AddItems(std::vector<std::vector<std::string>> items) {
+  const int first = ItemCount();
+  for (std::vector<std::string>& texts : items) {
+    if (texts.empty()) texts.emplace_back();
+    items_.push_back(std::move(texts));
+  }
+  if (HandleAllocated()) WithoutRedraw(handle_, [this, first] {
+      for (int i = first; i < ItemCount(); ++i) PutItem(i);
+    });
 }
 
 void TCustomListView::ColumnChanged(int index) {

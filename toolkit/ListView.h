@@ -20,8 +20,8 @@ class TCustomListView : public TWinControl, public TColumnOwner {
   TColumnItem& AddColumn(const std::string& caption, int width);
   bool ShowColumnHeaders() const { return showColumnHeaders_; }
   void SetShowColumnHeaders(bool show);
-  // An item: its caption, then the texts of the further columns.
-  void AddItem(std::vector<std::string> texts);
+  // Items, each its caption and then the texts of the further columns.
+  void AddItems(std::vector<std::vector<std::string>> items);
   int ItemCount() const { return static_cast<int>(items_.size()); }
 
   void ColumnChanged(int index) override;

@@ -339,9 +339,7 @@ void RegisterColumnControls() {
   ColumnProperties<TListColumn>("TListColumn", "Caption");
   RegisterPublishedClass<THeaderControl>("THeaderControl", "TWinControl")
       .Creatable()
-      .Collection("Sections", [](THeaderControl& c) -> TCollection& { return c.Sections(); })
-      .Boolean("HotTrack", [](THeaderControl& c) { return c.HotTrack(); },
-               [](THeaderControl& c, bool v) { c.SetHotTrack(v); }, true);
+      .Collection("Sections", [](THeaderControl& c) -> TCollection& { return c.Sections(); });
   RegisterPublishedClass<TCustomListView>("TCustomListView", "TWinControl")
       .Collection("Columns", [](TCustomListView& c) -> TCollection& { return c.Columns(); })
       .Boolean("ShowColumnHeaders", [](TCustomListView& c) { return c.ShowColumnHeaders(); },

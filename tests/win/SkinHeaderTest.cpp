@@ -192,7 +192,7 @@ TEST_P(SkinnedHeader, AListViewGetsSkinnedBarsAndHeaderOneWithoutAHeaderOnlyBars
   auto* withHeader = form->Find<TListView>("ListView1");
   auto* without = form->Find<TListView>("ListView2");
   for (TListView* view : {withHeader, without})
-    while (view->ItemCount() < 40) view->AddItem({"Line " + std::to_string(view->ItemCount()), "6900"});
+    if (view->ItemCount() == 0) view->AddItems(std::vector<std::vector<std::string>>(40, {"Line", "6900"}));
   HWND header = ListView_GetHeader(withHeader->Handle());
   ASSERT_TRUE(header && IsWindowVisible(header));
   RECT headerRect{};
@@ -246,11 +246,10 @@ TEST_F(SkinnedHeaderRounds, CreateSkinAndDestroyLeaveNoObjects) {
     header->AddSection("Name", 100);
     std::vector<TListView*> views;
     for (bool showHeader : {true, false}) {
-      // Filled before it has a window: one insert at a time would repaint every time.
       auto* view = new TListView(form);
       view->SetShowColumnHeaders(showHeader);
       view->AddColumn("Server", 300);
-      for (int i = 0; i < 40; ++i) view->AddItem({"Line"});
+      view->AddItems(std::vector<std::vector<std::string>>(40, {"Line"}));
       view->SetBounds(showHeader ? 16 : 248, 372, 220, 120);
       view->SetParent(form);
       views.push_back(view);
