@@ -20,6 +20,7 @@
 #include "toolkit/PageControl.h"
 #include "toolkit/RadioButton.h"
 #include "toolkit/RadioGroup.h"
+#include "toolkit/ScrollBar.h"
 #include "toolkit/SpeedButton.h"
 #include "toolkit/SpinEdit.h"
 #include "toolkit/Timer.h"
@@ -213,6 +214,24 @@ void RegisterControls() {
                                          [](TTrackBar& c, TTrackBarOrientation v) { c.SetOrientation(v); },
                                          TTrackBarOrientation::trHorizontal)
       .Event("OnChange", &TTrackBar::OnChange);
+  RegisterPublishedClass<TScrollBar>("TScrollBar", "TWinControl")
+      .Creatable()
+      .Enumeration<TScrollBarKind>("Kind", {"sbHorizontal", "sbVertical"}, [](TScrollBar& c) { return c.Kind(); },
+                                   [](TScrollBar& c, TScrollBarKind v) { c.SetKind(v); },
+                                   TScrollBarKind::sbHorizontal)
+      .Integer("Min", [](TScrollBar& c) -> I { return c.Min(); },
+               [](TScrollBar& c, I v) { c.SetParams(c.Position(), static_cast<int>(v), c.Max()); }, 0)
+      .Integer("Max", [](TScrollBar& c) -> I { return c.Max(); },
+               [](TScrollBar& c, I v) { c.SetParams(c.Position(), c.Min(), static_cast<int>(v)); }, 100)
+      .Integer("PageSize", [](TScrollBar& c) -> I { return c.PageSize(); },
+               [](TScrollBar& c, I v) { c.SetPageSize(static_cast<int>(v)); }, 0)
+      .Integer("Position", [](TScrollBar& c) -> I { return c.Position(); },
+               [](TScrollBar& c, I v) { c.SetPosition(static_cast<int>(v)); }, 0)
+      .Integer("SmallChange", [](TScrollBar& c) -> I { return c.SmallChange(); },
+               [](TScrollBar& c, I v) { c.SetSmallChange(static_cast<int>(v)); }, 1)
+      .Integer("LargeChange", [](TScrollBar& c) -> I { return c.LargeChange(); },
+               [](TScrollBar& c, I v) { c.SetLargeChange(static_cast<int>(v)); }, 1)
+      .Event("OnChange", &TScrollBar::OnChange);
   RegisterPublishedClass<TTimer>("TTimer", "TComponent")
       .Creatable()
       .Integer("Interval", [](TTimer& c) -> I { return c.Interval(); },

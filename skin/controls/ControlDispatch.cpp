@@ -16,6 +16,7 @@
 #include "skin/controls/SkinComBox.h"
 #include "skin/controls/SkinEdit.h"
 #include "skin/controls/SkinProgress.h"
+#include "skin/controls/SkinScControl.h"
 #include "skin/controls/SkinScrollBar.h"
 #include "skin/controls/SkinSizer.h"
 #include "skin/controls/SkinSpeedButton.h"
@@ -34,6 +35,7 @@
 #include "toolkit/Panel.h"
 #include "toolkit/RadioButton.h"
 #include "toolkit/RadioGroup.h"
+#include "toolkit/ScrollBar.h"
 #include "toolkit/SpeedButton.h"
 #include "toolkit/ToolBar.h"
 
@@ -189,7 +191,8 @@ const std::array<DispatchRow, 32> kRows{{
      [](TControlDispatch& d, const Candidate& c) { Attach<TSkinStatusBar>(d, c.ctl, false); }},
     {[](const Candidate& c) { return c.Named({"TPROGRESSBAR"}) && c.Has(xcProgress); },
      [](TControlDispatch& d, const Candidate& c) { Attach<TSkinProgress>(d, c.ctl, false); }},
-    {[](const Candidate& c) { return c.Named({"TSCROLLBAR"}) && c.Has(xcScrollbar); }, kNoSkinnerYet},
+    {[](const Candidate& c) { return c.Is<TScrollBar>() && c.Has(xcScrollbar); },
+     [](TControlDispatch& d, const Candidate& c) { Attach<TSkinScControl>(d, c.ctl, false); }},
     {[](const Candidate& c) { return c.Is<TCustomComboBox>() && c.Has(xcCombo); },
      [](TControlDispatch& d, const Candidate& c) {
        // A simple combo box has no button to draw; it keeps its native look.

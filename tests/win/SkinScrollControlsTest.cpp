@@ -1,0 +1,143 @@
+// Scrolling controls made at run time, skinned from each of the six bundled skins: a memo
+// with both bars fills the corner with the face colour, a left-scroll-bar memo mirrors, the
+// scroll-bar control is drawn over its whole window either way round; then creating,
+// skinning, dragging and freeing them leaves no objects behind.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "skin/controls/SkinScControl.h"
+#include "skin/controls/SkinScrollBar.h"
+#include "tests/support/GuiObjectCounts.h"
+#include "tests/win/ScrollBarOracle.h"
+#include "toolkit/Edit.h"
+#include "toolkit/ScrollBar.h"
+
+namespace korvale::testing {
+namespace {
+
+ScrollValues ValuesOf(HWND window, int bar) {
+  SCROLLINFO info{sizeof info, SIF_ALL, 0, 0, 0, 0, 0};
+  GetScrollInfo(window, bar, &info);
+  return {info.nMin, info.nMax, static_cast<int>(info.nPage), info.nPos, info.nTrackPos};
+}
+
+PixelImage Shot(HWND window, PixelRect rect) {
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+  return CropCapture(CaptureWindow(window, false), rect);
+}
+
+// The window bar of a control (SB_HORZ or SB_VERT) as the skin should show it.
+::testing::AssertionResult WindowBarMatches(HWND window, const TSkinData& skin, int bar) {
+  const ScrollBarRects rects = BarsOf(window);
+  const PixelRect rect = bar == SB_HORZ ? rects.horz : rects.vert;
+  const bool horizontal = bar == SB_HORZ;
+  const int length = horizontal ? rect.Width() : rect.Height();
+  const auto thumb = WindowBarThumb(ValuesOf(window, bar), length, GetSystemMetrics(SM_CXHSCROLL), 8,
+                                    GetSystemMetrics(SM_CXHTHUMB));
+  return MatchesScrollBar(skin, horizontal, horizontal ? rect.Height() : rect.Width(), length, 0, thumb,
+                          Shot(window, rect));
+}
+
+TMemo* MakeMemo(TForm* form, int left, bool leftScrollBar) {
+  auto* memo = new TMemo(form);
+  memo->SetParent(form);
+  memo->SetBounds(left, 8, 200, 120);
+  memo->SetWordWrap(false);
+  memo->SetScrollBars(TScrollStyle::ssBoth);
+  std::vector<std::string> lines;
+  for (int i = 0; i < 60; ++i) lines.push_back(std::string(80, 'a' + i % 26));
+  memo->SetLines(lines);
+  if (leftScrollBar) {
+    HWND window = memo->Handle();
+    SetWindowLongA(window, GWL_EXSTYLE, GetWindowLongA(window, GWL_EXSTYLE) | WS_EX_LEFTSCROLLBAR);
+    SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+  }
+  return memo;
+}
+
+TScrollBar* MakeBar(TForm* form, TScrollBarKind kind, int left, int top) {
+  auto* bar = new TScrollBar(form);
+  bar->SetKind(kind);
+  bar->SetParent(form);
+  if (kind == TScrollBarKind::sbHorizontal) bar->SetBounds(left, top, 200, 17);
+  else bar->SetBounds(left, top, 17, 150);
+  bar->SetParams(30, 0, 99);
+  bar->SetPageSize(10);
+  return bar;
+}
+
+class SkinnedScrollControls : public ::testing::TestWithParam<int> {
+ public:
+  static void SetUpTestSuite() {
+    form_ = TForm::Create<TForm>(&Application());
+    form_->SetBounds(20, 20, 520, 360);
+    both_ = MakeMemo(form_, 8, false);
+    left_ = MakeMemo(form_, 216, true);
+    horz_ = MakeBar(form_, TScrollBarKind::sbHorizontal, 8, 140);
+    vert_ = MakeBar(form_, TScrollBarKind::sbVertical, 216, 140);
+    form_->Show();
+  }
+  static void TearDownTestSuite() { delete form_; }
+
+ protected:
+  void SetUp() override {
+    LoadBundledSkin(skin_, GetParam());
+    TControlDispatch(host_, skin_).SkinComponents(*form_);
+  }
+  void TearDown() override { host_.UnskinAll(); }
+
+  static TForm* form_;
+  static TMemo* both_;
+  static TMemo* left_;
+  static TScrollBar* horz_;
+  static TScrollBar* vert_;
+  TSkinData skin_{nullptr};
+  TTestSkinnerHost host_;
+};
+
+TForm* SkinnedScrollControls::form_ = nullptr;
+TMemo* SkinnedScrollControls::both_ = nullptr;
+TMemo* SkinnedScrollControls::left_ = nullptr;
+TScrollBar* SkinnedScrollControls::horz_ = nullptr;
+TScrollBar* SkinnedScrollControls::vert_ = nullptr;
+
+TEST_P(SkinnedScrollControls, BothBarsAreSkinnedTheCornerIsFaceColouredAndLeftBarsMirror) {
+  for (TMemo* memo : {both_, left_}) {
+    HWND window = memo->Handle();
+    ASSERT_NE(dynamic_cast<TSkinScrollBar*>(host_.SkinnerOf(memo)), nullptr);
+    const ScrollBarRects rects = BarsOf(window);
+    EXPECT_EQ(rects.vert.left < rects.horz.left, memo == left_) << "the vertical bar's side";
+    EXPECT_TRUE(WindowBarMatches(window, skin_, SB_HORZ)) << (memo == left_ ? "left" : "right");
+    EXPECT_TRUE(WindowBarMatches(window, skin_, SB_VERT)) << (memo == left_ ? "left" : "right");
+    PixelImage face;
+    face.Resize(rects.corner.Width(), rects.corner.Height(), PixelOf(skin_.ColorButtonFace));
+    EXPECT_TRUE(MatchesOracle(face, Shot(window, rects.corner))) << (memo == left_ ? "left" : "right");
+  }
+}
+
+TEST_P(SkinnedScrollControls, ScrollBarControlIsDrawnOverItsWholeWindowEitherWayRound) {
+  const int b = GetSystemMetrics(SM_CXHSCROLL);
+  for (TScrollBar* bar : {horz_, vert_}) {
+    ASSERT_NE(dynamic_cast<TSkinScControl*>(host_.SkinnerOf(bar)), nullptr);
+    const bool horizontal = bar == horz_;
+    bar->SetPosition(horizontal ? 45 : 90);
+    RECT r{};
+    GetWindowRect(bar->Handle(), &r);
+    const int length = horizontal ? r.right - r.left : r.bottom - r.top;
+    const int thickness = horizontal ? r.bottom - r.top : r.right - r.left;
+    const auto thumb = ControlBarThumb(bar->Min(), bar->Max(), bar->PageSize(), bar->Position(), length, b, 8,
+                                       GetSystemMetrics(SM_CXHTHUMB));
+    const PixelRect whole{0, 0, r.right - r.left, r.bottom - r.top};
+    EXPECT_TRUE(MatchesScrollBar(skin_, horizontal, thickness, length, 0, thumb, Shot(bar->Handle(), whole)))
+        << (horizontal ? "horizontal" : "vertical");
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Bundled, SkinnedScrollControls, ::testing::Range(0, 6));
+
+}  // namespace
+}  // namespace korvale::testing
