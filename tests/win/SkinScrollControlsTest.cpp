@@ -6,12 +6,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "skin/controls/SkinScControl.h"
 #include "skin/controls/SkinScrollBar.h"
 #include "tests/support/GuiObjectCounts.h"
+#include "tests/support/MessageRecorder.h"
 #include "tests/win/ScrollBarOracle.h"
 #include "toolkit/Edit.h"
 #include "toolkit/ScrollBar.h"
@@ -138,6 +140,48 @@ TEST_P(SkinnedScrollControls, ScrollBarControlIsDrawnOverItsWholeWindowEitherWay
 }
 
 INSTANTIATE_TEST_SUITE_P(Bundled, SkinnedScrollControls, ::testing::Range(0, 6));
+
+// A memo and a scroll-bar control made, skinned, dragged by the thumb and freed.
+void ScrollBarRound(TSkinData& skin, int drags) {
+  TTestSkinnerHost host;
+  auto* form = TForm::Create<TForm>(&Application());
+  TMemo* memo = MakeMemo(form, 8, false);
+  MakeBar(form, TScrollBarKind::sbVertical, 216, 8);
+  form->Show();
+  TControlDispatch(host, skin).SkinComponents(*form);
+  HWND window = memo->Handle();
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+  const PixelRect bar = BarsOf(window).vert;
+  POINT thumb{(bar.left + bar.right) / 2, bar.top + GetSystemMetrics(SM_CXHSCROLL) + 2};
+  RECT frame{};
+  GetWindowRect(window, &frame);
+  const LPARAM at = MAKELPARAM(frame.left + thumb.x, frame.top + thumb.y);
+  MessageRecorder recorder(OfWindow(window));
+  for (int i = 0; i < drags; ++i) {
+    // The release waits in the queue, so the drag loop ends on its first message.
+    PostMessageA(window, WM_LBUTTONUP, 0, 0);
+    SendMessageA(window, WM_NCLBUTTONDOWN, HTVSCROLL, at);
+    PumpFor(std::chrono::milliseconds(0));
+  }
+  EXPECT_EQ(std::count_if(recorder.Messages().begin(), recorder.Messages().end(),
+                          [](const RecordedMessage& m) {
+                            return m.message == WM_VSCROLL && m.wParam == SB_ENDSCROLL && m.source == MessageSource::kPosted;
+                          }),
+            drags);
+  host.UnskinAll();
+  delete form;
+  PumpFor(std::chrono::milliseconds(0));
+}
+
+TEST(ScrollBarObjects, RoundsOfSkinningAndDragsLeaveNoObjects) {
+  TSkinData skin{nullptr};
+  LoadBundledSkin(skin, 1);
+  ScrollBarRound(skin, 1);
+  const GuiObjectCounts before = CountGuiObjects();
+  for (int round = 0; round < 25; ++round) ScrollBarRound(skin, round == 0 ? 100 : 1);
+  PumpFor(std::chrono::milliseconds(20));
+  EXPECT_EQ(CountGuiObjects(), before);
+}
 
 }  // namespace
 }  // namespace korvale::testing
