@@ -9,6 +9,7 @@
 #include "core/ScrollBarGeometry.h"
 #include "core/SoftBlit.h"
 #include "skin/data/SkinData.h"
+#include "tests/support/MessageRecorder.h"
 #include "tests/support/PixelOracle.h"
 #include "tests/support/WinTestSupport.h"
 #include "tests/win/SkinGallery.h"
@@ -87,6 +88,22 @@ inline PixelImage CropCapture(const PixelBuffer& shot, PixelRect rect) {
   for (int y = 0; y < rect.Height(); ++y)
     for (int x = 0; x < rect.Width(); ++x) image.Set(x, y, shot.At(rect.left + x, rect.top + y) & 0xFFFFFF);
   return image;
+}
+
+inline ScrollValues ValuesOf(HWND window, int bar) {
+  SCROLLINFO info{sizeof info, SIF_ALL, 0, 0, 0, 0, 0};
+  GetScrollInfo(window, bar, &info);
+  return {info.nMin, info.nMax, static_cast<int>(info.nPage), info.nPos, info.nTrackPos};
+}
+
+// The codes of the scroll messages recorded, a run of equal codes counted once.
+inline std::vector<int> ScrollCodes(const MessageRecorder& recorder, UINT message) {
+  std::vector<int> codes;
+  for (const RecordedMessage& m : recorder.Messages())
+    if (m.message == message && m.source != MessageSource::kReturned &&
+        (codes.empty() || codes.back() != LOWORD(m.wParam)))
+      codes.push_back(LOWORD(m.wParam));
+  return codes;
 }
 
 // Where the bars of a window lie, laid out from its own sizes.

@@ -25,12 +25,6 @@
 namespace korvale::testing {
 namespace {
 
-ScrollValues ValuesOf(HWND window, int bar) {
-  SCROLLINFO info{sizeof info, SIF_ALL, 0, 0, 0, 0, 0};
-  GetScrollInfo(window, bar, &info);
-  return {info.nMin, info.nMax, static_cast<int>(info.nPage), info.nPos, info.nTrackPos};
-}
-
 // The vertical bar of a window as the skin should show it now, and as it does.
 ::testing::AssertionResult VertBarMatches(HWND window, const TSkinData& skin, int pressedPart = 0) {
   const PixelRect bar = BarsOf(window).vert;
@@ -38,16 +32,6 @@ ScrollValues ValuesOf(HWND window, int bar) {
                                     GetSystemMetrics(SM_CXHTHUMB));
   return MatchesScrollBar(skin, false, bar.Width(), bar.Height(), pressedPart, thumb,
                           CropCapture(CaptureWindow(window, false), bar));
-}
-
-// The codes of the scroll messages recorded, a run of equal codes counted once.
-std::vector<int> ScrollCodes(const MessageRecorder& recorder, UINT message) {
-  std::vector<int> codes;
-  for (const RecordedMessage& m : recorder.Messages())
-    if (m.message == message && m.source != MessageSource::kReturned &&
-        (codes.empty() || codes.back() != LOWORD(m.wParam)))
-      codes.push_back(LOWORD(m.wParam));
-  return codes;
 }
 
 int FirstLine(HWND memo) { return static_cast<int>(SendMessageA(memo, EM_GETFIRSTVISIBLELINE, 0, 0)); }

@@ -14,18 +14,14 @@
 #include "skin/controls/SkinScrollBar.h"
 #include "tests/support/GuiObjectCounts.h"
 #include "tests/support/MessageRecorder.h"
+#include "tests/support/PointerInput.h"
 #include "tests/win/ScrollBarOracle.h"
 #include "toolkit/Edit.h"
 #include "toolkit/ScrollBar.h"
+#include "toolkit/Timer.h"
 
 namespace korvale::testing {
 namespace {
-
-ScrollValues ValuesOf(HWND window, int bar) {
-  SCROLLINFO info{sizeof info, SIF_ALL, 0, 0, 0, 0, 0};
-  GetScrollInfo(window, bar, &info);
-  return {info.nMin, info.nMax, static_cast<int>(info.nPage), info.nPos, info.nTrackPos};
-}
 
 PixelImage Shot(HWND window, PixelRect rect) {
   RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
@@ -173,7 +169,7 @@ void ScrollBarRound(TSkinData& skin, int drags) {
   PumpFor(std::chrono::milliseconds(0));
 }
 
-TEST(ScrollBarObjects, RoundsOfSkinningAndDragsLeaveNoObjects) {
+TEST(ScrollBarDrag, RoundsOfSkinningAndDragsLeaveNoObjects) {
   TSkinData skin{nullptr};
   LoadBundledSkin(skin, 1);
   ScrollBarRound(skin, 1);
@@ -181,6 +177,66 @@ TEST(ScrollBarObjects, RoundsOfSkinningAndDragsLeaveNoObjects) {
   for (int round = 0; round < 25; ++round) ScrollBarRound(skin, round == 0 ? 100 : 1);
   PumpFor(std::chrono::milliseconds(20));
   EXPECT_EQ(CountGuiObjects(), before);
+}
+
+}  // namespace
+}  // namespace korvale::testing
+
+namespace korvale::testing {
+namespace {
+
+void PressLeft(bool down) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+  SendInput(1, &input, sizeof input);
+}
+
+// Takes the capture from the dragged memo once the drag runs; lets the button go if the drag
+// has not ended long after, so a drag that ignores the loss fails instead of hanging.
+struct CaptureThief {
+  void Tick(TObject*) {
+    if (!skinner->Tracking()) return;
+    if (++ticks == 1) SetCapture(other);
+    if (ticks == 100) {
+      released = true;
+      PressLeft(false);
+    }
+  }
+  TSkinScrollBar* skinner;
+  HWND other;
+  int ticks = 0;
+  bool released = false;
+};
+
+TEST(ScrollBarDrag, EndsWhenAnotherWindowTakesTheCaptureWhileTheButtonIsHeld) {
+  TSkinData skin{nullptr};
+  LoadBundledSkin(skin, 0);
+  TTestSkinnerHost host;
+  auto* form = TForm::Create<TForm>(&Application());
+  TMemo* memo = MakeMemo(form, 8, false);
+  form->Show();
+  TControlDispatch(host, skin).SkinComponents(*form);
+  HWND window = memo->Handle();
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+  const PixelRect bar = BarsOf(window).vert;
+  MovePointer(window, {(bar.left + bar.right) / 2, bar.top + GetSystemMetrics(SM_CXHSCROLL) + 2});
+  CaptureThief thief{dynamic_cast<TSkinScrollBar*>(host.SkinnerOf(memo)), form->Handle()};
+  ASSERT_NE(thief.skinner, nullptr);
+  TTimer timer(nullptr);
+  timer.SetInterval(10);
+  timer.SetOnTimer(TNotifyEvent(&thief, &CaptureThief::Tick));
+  timer.SetEnabled(true);
+  MessageRecorder recorder(OfWindow(window));
+  PressLeft(true);
+  EXPECT_TRUE(WaitFor([&] { return ScrollCodes(recorder, WM_VSCROLL).size() >= 2; }));
+  timer.SetEnabled(false);
+  if (!thief.released) PressLeft(false);
+  ReleaseCapture();
+  EXPECT_FALSE(thief.released) << "the drag went on after losing the capture";
+  EXPECT_EQ(ScrollCodes(recorder, WM_VSCROLL), (std::vector<int>{SB_THUMBPOSITION, SB_ENDSCROLL}));
+  host.UnskinAll();
+  delete form;
 }
 
 }  // namespace
