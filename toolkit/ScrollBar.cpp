@@ -27,7 +27,8 @@ void TScrollBar::UpdateBar() {
 void TScrollBar::SetKind(TScrollBarKind kind) {
   if (kind == kind_) return;
   kind_ = kind;
-  std::swap(width_, height_);
+  // A form description gives the size it wants for either kind.
+  if (!HasState(TComponentState::Loading)) std::swap(width_, height_);
   if (HandleAllocated()) RecreateWnd();
 }
 

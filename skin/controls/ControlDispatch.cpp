@@ -30,14 +30,18 @@
 #include "toolkit/Edit.h"
 #include "toolkit/Form.h"
 #include "toolkit/Frame.h"
+#include "toolkit/Grids.h"
 #include "toolkit/GroupBox.h"
+#include "toolkit/ListBox.h"
 #include "toolkit/PageControl.h"
 #include "toolkit/Panel.h"
 #include "toolkit/RadioButton.h"
 #include "toolkit/RadioGroup.h"
 #include "toolkit/ScrollBar.h"
+#include "toolkit/ScrollBox.h"
 #include "toolkit/SpeedButton.h"
 #include "toolkit/ToolBar.h"
+#include "toolkit/TreeView.h"
 
 namespace korvale {
 
@@ -64,7 +68,7 @@ bool HasScrollBars(const Candidate& c) {
   auto* control = dynamic_cast<TWinControl*>(&c.ctl);
   if (!control) return false;
   if (control->Tag() == 55 || c.Is<TMemo>()) return true;
-  if (c.Named({"TLISTBOX", "TCUSTOMLISTBOX", "TTREEVIEW", "TCUSTOMTREEVIEW", "TSCROLLBOX"})) return true;
+  if (c.Is<TCustomListBox>() || c.Is<TCustomTreeView>() || c.Is<TScrollBox>()) return true;
   return control->HandleAllocated() && (GetWindowLongA(control->Handle(), GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL));
 }
 
@@ -219,8 +223,11 @@ const std::array<DispatchRow, 32> kRows{{
      [](TControlDispatch& d, const Candidate& c) { ScrollBars(d, c.ctl, false); }},
     {[](const Candidate& c) { return c.Named({"TLISTVIEW"}) && c.Has(xcScrollbar); }, kNoSkinnerYet},
     {[](const Candidate& c) { return c.Has(xcScrollbar) && c.Is<TMemo>(); }, OwnTrackingBars},
-    {[](const Candidate& c) { return c.Has(xcScrollbar) && c.Named({"TSTRINGGRID", "TDRAWGRID"}); },
-     kNoSkinnerYet},
+    {[](const Candidate& c) { return c.Has(xcScrollbar) && c.Is<TCustomGrid>(); },
+     [](TControlDispatch& d, const Candidate& c) {
+       ScrollBars(d, c.ctl, true);
+       dynamic_cast<TCustomGrid&>(c.ctl).SetFixedColor(d.Skin().ColorButtonFace);
+     }},
     {[](const Candidate& c) { return c.Has(xcScrollbar) && HasScrollBars(c); }, OwnTrackingBars},
     {[](const Candidate& c) { return c.Is<TButton>() && c.Has(xcButton); },
      [](TControlDispatch& d, const Candidate& c) { Attach<TSkinButton>(d, c.ctl, false); }},

@@ -17,8 +17,10 @@
 #include "tests/support/PointerInput.h"
 #include "tests/win/ScrollBarOracle.h"
 #include "toolkit/Edit.h"
+#include "toolkit/Grids.h"
 #include "toolkit/ScrollBar.h"
 #include "toolkit/Timer.h"
+#include "toolkit/TreeView.h"
 
 namespace korvale::testing {
 namespace {
@@ -40,10 +42,10 @@ PixelImage Shot(HWND window, PixelRect rect) {
                           Shot(window, rect));
 }
 
-TMemo* MakeMemo(TForm* form, int left, bool leftScrollBar) {
+TMemo* MakeMemo(TForm* form, int left, int top, bool leftScrollBar) {
   auto* memo = new TMemo(form);
   memo->SetParent(form);
-  memo->SetBounds(left, 8, 200, 120);
+  memo->SetBounds(left, top, 110, 80);
   memo->SetWordWrap(false);
   memo->SetScrollBars(TScrollStyle::ssBoth);
   std::vector<std::string> lines;
@@ -71,12 +73,12 @@ TScrollBar* MakeBar(TForm* form, TScrollBarKind kind, int left, int top) {
 class SkinnedScrollControls : public ::testing::TestWithParam<int> {
  public:
   static void SetUpTestSuite() {
-    form_ = TForm::Create<TForm>(&Application());
-    form_->SetBounds(20, 20, 520, 360);
-    both_ = MakeMemo(form_, 8, false);
-    left_ = MakeMemo(form_, 216, true);
-    horz_ = MakeBar(form_, TScrollBarKind::sbHorizontal, 8, 140);
-    vert_ = MakeBar(form_, TScrollBarKind::sbVertical, 216, 140);
+    form_ = TForm::Create<TGalleryForm>(&Application());
+    both_ = MakeMemo(form_, 488, 176, false);
+    left_ = MakeMemo(form_, 600, 176, true);
+    horz_ = form_->Find<TScrollBar>("ScrollBar1");
+    vert_ = form_->Find<TScrollBar>("ScrollBar2");
+    for (int i = 0; i < 20; ++i) form_->Find<TTreeView>("TreeView1")->AddItem("Item " + std::to_string(i));
     form_->Show();
   }
   static void TearDownTestSuite() { delete form_; }
@@ -88,7 +90,7 @@ class SkinnedScrollControls : public ::testing::TestWithParam<int> {
   }
   void TearDown() override { host_.UnskinAll(); }
 
-  static TForm* form_;
+  static TGalleryForm* form_;
   static TMemo* both_;
   static TMemo* left_;
   static TScrollBar* horz_;
@@ -97,7 +99,7 @@ class SkinnedScrollControls : public ::testing::TestWithParam<int> {
   TTestSkinnerHost host_;
 };
 
-TForm* SkinnedScrollControls::form_ = nullptr;
+TGalleryForm* SkinnedScrollControls::form_ = nullptr;
 TMemo* SkinnedScrollControls::both_ = nullptr;
 TMemo* SkinnedScrollControls::left_ = nullptr;
 TScrollBar* SkinnedScrollControls::horz_ = nullptr;
@@ -135,13 +137,25 @@ TEST_P(SkinnedScrollControls, ScrollBarControlIsDrawnOverItsWholeWindowEitherWay
   }
 }
 
+TEST_P(SkinnedScrollControls, ListTreeBoxAndGridWearSkinnedBarsAndTheGridItsFixedFace) {
+  for (const char* name : {"ListBox1", "TreeView1", "ScrollBox1", "DrawGrid1"}) {
+    auto* control = form_->Find<TWinControl>(name);
+    ASSERT_NE(dynamic_cast<TSkinScrollBar*>(host_.SkinnerOf(control)), nullptr) << name;
+    EXPECT_TRUE(WindowBarMatches(control->Handle(), skin_, SB_VERT)) << name;
+  }
+  auto* grid = form_->Find<TDrawGrid>("DrawGrid1");
+  EXPECT_EQ(grid->FixedColor(), skin_.ColorButtonFace);
+  const PixelImage cell = Shot(grid->Handle(), {4, 4, 6, 6});
+  EXPECT_EQ(cell.At(1, 1), PixelOf(skin_.ColorButtonFace)) << "the fixed corner cell";
+}
+
 INSTANTIATE_TEST_SUITE_P(Bundled, SkinnedScrollControls, ::testing::Range(0, 6));
 
 // A memo and a scroll-bar control made, skinned, dragged by the thumb and freed.
 void ScrollBarRound(TSkinData& skin, int drags) {
   TTestSkinnerHost host;
   auto* form = TForm::Create<TForm>(&Application());
-  TMemo* memo = MakeMemo(form, 8, false);
+  TMemo* memo = MakeMemo(form, 8, 8, false);
   MakeBar(form, TScrollBarKind::sbVertical, 216, 8);
   form->Show();
   TControlDispatch(host, skin).SkinComponents(*form);
@@ -214,7 +228,7 @@ TEST(ScrollBarDrag, EndsWhenAnotherWindowTakesTheCaptureWhileTheButtonIsHeld) {
   LoadBundledSkin(skin, 0);
   TTestSkinnerHost host;
   auto* form = TForm::Create<TForm>(&Application());
-  TMemo* memo = MakeMemo(form, 8, false);
+  TMemo* memo = MakeMemo(form, 8, 8, false);
   form->Show();
   TControlDispatch(host, skin).SkinComponents(*form);
   HWND window = memo->Handle();
