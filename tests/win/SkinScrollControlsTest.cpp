@@ -119,12 +119,17 @@ TEST_P(SkinnedScrollControls, BothBarsAreSkinnedTheCornerIsFaceColouredAndLeftBa
   }
 }
 
-TEST_P(SkinnedScrollControls, ScrollBarControlIsDrawnOverItsWholeWindowEitherWayRound) {
+TEST_P(SkinnedScrollControls, ScrollBarControlMovesByReflectedCodesAndIsDrawnOverItsWholeWindow) {
   const int b = GetSystemMetrics(SM_CXHSCROLL);
   for (TScrollBar* bar : {horz_, vert_}) {
     ASSERT_NE(dynamic_cast<TSkinScControl*>(host_.SkinnerOf(bar)), nullptr);
     const bool horizontal = bar == horz_;
-    bar->SetPosition(horizontal ? 45 : 90);
+    bar->SetPosition(horizontal ? 44 : 89);
+    // A line down comes to the form and is reflected to the bar, which moves and shows its
+    // arrow pressed until the next scroll code.
+    SendMessageA(form_->Handle(), horizontal ? WM_HSCROLL : WM_VSCROLL, SB_LINEDOWN,
+                 reinterpret_cast<LPARAM>(bar->Handle()));
+    EXPECT_EQ(bar->Position(), horizontal ? 45 : 90);
     RECT r{};
     GetWindowRect(bar->Handle(), &r);
     const int length = horizontal ? r.right - r.left : r.bottom - r.top;
@@ -132,7 +137,8 @@ TEST_P(SkinnedScrollControls, ScrollBarControlIsDrawnOverItsWholeWindowEitherWay
     const auto thumb = ControlBarThumb(bar->Min(), bar->Max(), bar->PageSize(), bar->Position(), length, b, 8,
                                        GetSystemMetrics(SM_CXHTHUMB));
     const PixelRect whole{0, 0, r.right - r.left, r.bottom - r.top};
-    EXPECT_TRUE(MatchesScrollBar(skin_, horizontal, thickness, length, 0, thumb, Shot(bar->Handle(), whole)))
+    EXPECT_TRUE(MatchesScrollBar(skin_, horizontal, thickness, length, horizontal ? 2 : 4, thumb,
+                                 Shot(bar->Handle(), whole)))
         << (horizontal ? "horizontal" : "vertical");
   }
 }
