@@ -18,6 +18,7 @@
 #include "skin/controls/SkinHeader.h"
 #include "skin/controls/SkinListView.h"
 #include "skin/controls/SkinProgress.h"
+#include "skin/controls/SkinScControl.h"
 #include "skin/controls/SkinScrollBar.h"
 #include "skin/controls/SkinSizer.h"
 #include "skin/controls/SkinSpeedButton.h"
@@ -31,15 +32,20 @@
 #include "toolkit/Edit.h"
 #include "toolkit/Form.h"
 #include "toolkit/Frame.h"
+#include "toolkit/Grids.h"
 #include "toolkit/GroupBox.h"
 #include "toolkit/HeaderControl.h"
+#include "toolkit/ListBox.h"
 #include "toolkit/ListView.h"
 #include "toolkit/PageControl.h"
 #include "toolkit/Panel.h"
 #include "toolkit/RadioButton.h"
 #include "toolkit/RadioGroup.h"
+#include "toolkit/ScrollBar.h"
+#include "toolkit/ScrollBox.h"
 #include "toolkit/SpeedButton.h"
 #include "toolkit/ToolBar.h"
+#include "toolkit/TreeView.h"
 
 namespace korvale {
 
@@ -66,7 +72,7 @@ bool HasScrollBars(const Candidate& c) {
   auto* control = dynamic_cast<TWinControl*>(&c.ctl);
   if (!control) return false;
   if (control->Tag() == 55 || c.Is<TMemo>()) return true;
-  if (c.Named({"TLISTBOX", "TCUSTOMLISTBOX", "TTREEVIEW", "TCUSTOMTREEVIEW", "TSCROLLBOX"})) return true;
+  if (c.Is<TCustomListBox>() || c.Is<TCustomTreeView>() || c.Is<TScrollBox>()) return true;
   return control->HandleAllocated() && (GetWindowLongA(control->Handle(), GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL));
 }
 
@@ -199,7 +205,8 @@ const std::array<DispatchRow, 33> kRows{{
      [](TControlDispatch& d, const Candidate& c) { Attach<TSkinStatusBar>(d, c.ctl, false); }},
     {[](const Candidate& c) { return c.Named({"TPROGRESSBAR"}) && c.Has(xcProgress); },
      [](TControlDispatch& d, const Candidate& c) { Attach<TSkinProgress>(d, c.ctl, false); }},
-    {[](const Candidate& c) { return c.Named({"TSCROLLBAR"}) && c.Has(xcScrollbar); }, kNoSkinnerYet},
+    {[](const Candidate& c) { return c.Is<TScrollBar>() && c.Has(xcScrollbar); },
+     [](TControlDispatch& d, const Candidate& c) { Attach<TSkinScControl>(d, c.ctl, false); }},
     {[](const Candidate& c) { return c.Is<TCustomComboBox>() && c.Has(xcCombo); },
      [](TControlDispatch& d, const Candidate& c) {
        // A simple combo box has no button to draw; it keeps its native look.
@@ -230,8 +237,11 @@ const std::array<DispatchRow, 33> kRows{{
     {[](const Candidate& c) { return c.Is<THeaderControl>() && c.Has(xcScrollbar); },
      [](TControlDispatch& d, const Candidate& c) { AttachToWindow<TSkinHeader>(d, c.ctl); }},
     {[](const Candidate& c) { return c.Has(xcScrollbar) && c.Is<TMemo>(); }, OwnTrackingBars},
-    {[](const Candidate& c) { return c.Has(xcScrollbar) && c.Named({"TSTRINGGRID", "TDRAWGRID"}); },
-     kNoSkinnerYet},
+    {[](const Candidate& c) { return c.Has(xcScrollbar) && c.Is<TCustomGrid>(); },
+     [](TControlDispatch& d, const Candidate& c) {
+       ScrollBars(d, c.ctl, true);
+       dynamic_cast<TCustomGrid&>(c.ctl).SetFixedColor(d.Skin().ColorButtonFace);
+     }},
     {[](const Candidate& c) { return c.Has(xcScrollbar) && HasScrollBars(c); }, OwnTrackingBars},
     {[](const Candidate& c) { return c.Is<TButton>() && c.Has(xcButton); },
      [](TControlDispatch& d, const Candidate& c) { Attach<TSkinButton>(d, c.ctl, false); }},

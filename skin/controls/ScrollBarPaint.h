@@ -12,6 +12,9 @@ namespace korvale {
 
 class TSkinData;
 
+// The smallest thumb on the NT family, the only one the program runs on.
+inline constexpr int kMinScrollThumb = 8;
+
 inline constexpr int kHorzBar = 1;
 inline constexpr int kVertBar = 2;
 

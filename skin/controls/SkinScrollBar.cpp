@@ -11,8 +11,6 @@ namespace korvale {
 namespace {
 
 constexpr int kMaxWindowOffset = 10000;
-// The smallest thumb on the NT family, the only one the program runs on.
-constexpr int kMinThumb = 8;
 
 int BarOfKind(int kind) { return kind == kHorzBar ? SB_HORZ : SB_VERT; }
 
@@ -168,7 +166,7 @@ void TSkinScrollBar::UpdateThumb(const RECT& barRect, int kind) {
   const int bar = BarOfKind(kind);
   const int length = kind == kHorzBar ? barRect.right - barRect.left : barRect.bottom - barRect.top;
   const ScrollValues values = ReadScrollValues(FHandle, bar);
-  const auto thumb = WindowBarThumb(values, length, GetSystemMetrics(SM_CXHSCROLL), kMinThumb,
+  const auto thumb = WindowBarThumb(values, length, GetSystemMetrics(SM_CXHSCROLL), kMinScrollThumb,
                                     GetSystemMetrics(SM_CXHTHUMB));
   if (!thumb) return;
   SCROLLINFO& info = FScrollInfo[bar];
