@@ -74,8 +74,8 @@ class SkinnedScrollControls : public ::testing::TestWithParam<int> {
  public:
   static void SetUpTestSuite() {
     form_ = TForm::Create<TGalleryForm>(&Application());
-    both_ = MakeMemo(form_, 488, 176, false);
-    left_ = MakeMemo(form_, 600, 176, true);
+    both_ = MakeMemo(form_, 728, 176, false);
+    left_ = MakeMemo(form_, 840, 176, true);
     horz_ = form_->Find<TScrollBar>("ScrollBar1");
     vert_ = form_->Find<TScrollBar>("ScrollBar2");
     for (int i = 0; i < 20; ++i) form_->Find<TTreeView>("TreeView1")->AddItem("Item " + std::to_string(i));
