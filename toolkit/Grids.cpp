@@ -100,6 +100,8 @@ void TCustomGrid::WndProc(TMessage& message) {
   switch (message.Msg) {
     case WM_HSCROLL:
     case WM_VSCROLL:
+      // A scroll-bar control's notice (LParam its window) is reflected to it as usual.
+      if (message.LParam) break;
       Scroll(message.Msg == WM_HSCROLL ? SB_HORZ : SB_VERT, LOWORD(message.WParam));
       message.Result = 0;
       return;
@@ -108,8 +110,9 @@ void TCustomGrid::WndProc(TMessage& message) {
       UpdateScrollBars();
       return;
     default:
-      TCustomControl::WndProc(message);
+      break;
   }
+  TCustomControl::WndProc(message);
 }
 
 }  // namespace korvale

@@ -65,6 +65,8 @@ void TScrollBox::WndProc(TMessage& message) {
   switch (message.Msg) {
     case WM_HSCROLL:
     case WM_VSCROLL:
+      // A scroll-bar control's notice (LParam its window) is reflected to it as usual.
+      if (message.LParam) break;
       Scroll(message.Msg == WM_HSCROLL ? SB_HORZ : SB_VERT, LOWORD(message.WParam));
       message.Result = 0;
       return;
@@ -73,8 +75,9 @@ void TScrollBox::WndProc(TMessage& message) {
       UpdateScrollRange();
       return;
     default:
-      TWinControl::WndProc(message);
+      break;
   }
+  TWinControl::WndProc(message);
 }
 
 }  // namespace korvale

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -74,8 +75,8 @@ class SkinnedScrollControls : public ::testing::TestWithParam<int> {
  public:
   static void SetUpTestSuite() {
     form_ = TForm::Create<TGalleryForm>(&Application());
-    both_ = MakeMemo(form_, 488, 176, false);
-    left_ = MakeMemo(form_, 600, 176, true);
+    both_ = MakeMemo(form_, 728, 176, false);
+    left_ = MakeMemo(form_, 840, 176, true);
     horz_ = form_->Find<TScrollBar>("ScrollBar1");
     vert_ = form_->Find<TScrollBar>("ScrollBar2");
     for (int i = 0; i < 20; ++i) form_->Find<TTreeView>("TreeView1")->AddItem("Item " + std::to_string(i));
@@ -212,51 +213,82 @@ void PressLeft(bool down) {
   SendInput(1, &input, sizeof input);
 }
 
-// Takes the capture from the dragged memo once the drag runs; lets the button go if the drag
-// has not ended long after, so a drag that ignores the loss fails instead of hanging.
-struct CaptureThief {
+// Does something to a running drag once it runs; lets the button go if the drag has not ended
+// long after, so a drag that keeps going fails instead of hanging.
+struct DragInterrupter {
   void Tick(TObject*) {
-    if (!skinner->Tracking()) return;
-    if (++ticks == 1) SetCapture(other);
-    if (ticks == 100) {
+    if (!acted) {
+      if (!skinner->Tracking()) return;
+      acted = true;
+      act();
+    } else if (++ticks == 100) {
       released = true;
       PressLeft(false);
     }
   }
   TSkinScrollBar* skinner;
-  HWND other;
+  std::function<void()> act;
+  bool acted = false;
   int ticks = 0;
   bool released = false;
 };
 
-TEST(ScrollBarDrag, EndsWhenAnotherWindowTakesTheCaptureWhileTheButtonIsHeld) {
+// A memo skinned on a form of its own, its thumb pressed by the real button while `act`
+// interrupts the drag; answers once `ended` holds (or the interrupter let go).
+class InterruptedDrag {
+ public:
+  InterruptedDrag() {
+    LoadBundledSkin(skin, 0);
+    form = TForm::Create<TForm>(&Application());
+    memo = MakeMemo(form, 8, 8, false);
+    form->Show();
+    TControlDispatch(host, skin).SkinComponents(*form);
+    RedrawWindow(memo->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+  }
+  ~InterruptedDrag() {
+    host.UnskinAll();
+    delete form;
+  }
+  // False when the drag went on until the interrupter let the button go.
+  bool Run(std::function<void()> act, const std::function<bool()>& ended) {
+    const PixelRect bar = BarsOf(memo->Handle()).vert;
+    MovePointer(memo->Handle(), {(bar.left + bar.right) / 2, bar.top + GetSystemMetrics(SM_CXHSCROLL) + 2});
+    DragInterrupter interrupter{dynamic_cast<TSkinScrollBar*>(host.SkinnerOf(memo)), std::move(act)};
+    EXPECT_NE(interrupter.skinner, nullptr);
+    TTimer timer(nullptr);
+    timer.SetInterval(10);
+    timer.SetOnTimer(TNotifyEvent(&interrupter, &DragInterrupter::Tick));
+    timer.SetEnabled(true);
+    PressLeft(true);
+    EXPECT_TRUE(WaitFor(ended));
+    timer.SetEnabled(false);
+    if (!interrupter.released) PressLeft(false);
+    ReleaseCapture();
+    return !interrupter.released;
+  }
+
   TSkinData skin{nullptr};
-  LoadBundledSkin(skin, 0);
   TTestSkinnerHost host;
-  auto* form = TForm::Create<TForm>(&Application());
-  TMemo* memo = MakeMemo(form, 8, 8, false);
-  form->Show();
-  TControlDispatch(host, skin).SkinComponents(*form);
-  HWND window = memo->Handle();
-  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
-  const PixelRect bar = BarsOf(window).vert;
-  MovePointer(window, {(bar.left + bar.right) / 2, bar.top + GetSystemMetrics(SM_CXHSCROLL) + 2});
-  CaptureThief thief{dynamic_cast<TSkinScrollBar*>(host.SkinnerOf(memo)), form->Handle()};
-  ASSERT_NE(thief.skinner, nullptr);
-  TTimer timer(nullptr);
-  timer.SetInterval(10);
-  timer.SetOnTimer(TNotifyEvent(&thief, &CaptureThief::Tick));
-  timer.SetEnabled(true);
-  MessageRecorder recorder(OfWindow(window));
-  PressLeft(true);
-  EXPECT_TRUE(WaitFor([&] { return ScrollCodes(recorder, WM_VSCROLL).size() >= 2; }));
-  timer.SetEnabled(false);
-  if (!thief.released) PressLeft(false);
-  ReleaseCapture();
-  EXPECT_FALSE(thief.released) << "the drag went on after losing the capture";
+  TForm* form = nullptr;
+  TMemo* memo = nullptr;
+};
+
+TEST(ScrollBarDrag, EndsWhenAnotherWindowTakesTheCaptureWhileTheButtonIsHeld) {
+  InterruptedDrag drag;
+  MessageRecorder recorder(OfWindow(drag.memo->Handle()));
+  EXPECT_TRUE(drag.Run([&] { SetCapture(drag.form->Handle()); },
+                       [&] { return ScrollCodes(recorder, WM_VSCROLL).size() >= 2; }))
+      << "the drag went on after losing the capture";
   EXPECT_EQ(ScrollCodes(recorder, WM_VSCROLL), (std::vector<int>{SB_THUMBPOSITION, SB_ENDSCROLL}));
-  host.UnskinAll();
-  delete form;
+}
+
+TEST(ScrollBarDrag, EndsWhenTheSkinGoesDuringTheDrag) {
+  InterruptedDrag drag;
+  MessageRecorder recorder(OfWindow(drag.memo->Handle()));
+  EXPECT_TRUE(drag.Run([&] { drag.host.UnskinAll(); }, [&] { return drag.host.list.empty(); }))
+      << "the drag went on after its skinner was freed";
+  EXPECT_NE(GetCapture(), drag.memo->Handle());
+  EXPECT_EQ(ScrollCodes(recorder, WM_VSCROLL), std::vector<int>{}) << "a freed skinner's drag sends nothing";
 }
 
 }  // namespace
