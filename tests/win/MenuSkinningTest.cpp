@@ -5,9 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
 #include <functional>
 #include <map>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "app/MainForm.h"
@@ -25,7 +28,10 @@
 #include "tests/support/WinTestSupport.h"
 #include "toolkit/Application.h"
 #include "toolkit/Form.h"
+#include "toolkit/GdiHandles.h"
 #include "toolkit/Menus.h"
+#include "toolkit/Screen.h"
+#include "toolkit/ShortCuts.h"
 
 namespace korvale::testing {
 namespace {
@@ -140,6 +146,34 @@ std::uint32_t Rgb(TColor colour) {
   return static_cast<std::uint32_t>(GetRValue(c)) << 16 | GetGValue(c) << 8 | GetBValue(c);
 }
 
+// An open menu window on screen and what the skin says it shows: the background composed
+// from `MenuBackground`, and an item where it holds no text, the `MenuItem` strip's frame
+// over that background. Coordinates are the menu window's.
+struct MenuWindowOracle {
+  MenuWindowOracle(const TSkinData& skin, HWND menu) : skin(skin), shot(CaptureWindow(menu, false)) {
+    GetWindowRect(menu, &window);
+    const TDataSkinObject& back = *skin.MenuBackground;
+    background = ComposeFrame(window.right - window.left, window.bottom - window.top, back.Image->ToImage(), 1, 1,
+                              StripLayout::SideBySide, {back.LeftWidth, back.TopHeight, back.RightWidth, back.BottomHeight},
+                              back.Tile != 0);
+  }
+  PixelImage Item(const RECT& r, int frame) const {
+    const TDataSkinObject& item = *skin.MenuItem;
+    PixelImage face = ComposeFrame(r.right - r.left, r.bottom - r.top, item.Image->ToImage(), 5, frame,
+                                   StripLayout::SideBySide,
+                                   {item.LeftWidth, item.TopHeight, item.RightWidth, item.BottomHeight}, item.Tile != 0);
+    for (int y = 0; y < face.height; ++y)
+      for (int x = 0; x < face.width; ++x)
+        if (item.Trans == 1 && face.At(x, y) == kTransparentKey) face.Set(x, y, background.At(r.left + x, r.top + y));
+    return face;
+  }
+
+  const TSkinData& skin;
+  RECT window{};
+  PixelBuffer shot;
+  PixelImage background;
+};
+
 // The rectangles the drop-down's items were last drawn in, by command, as the window was told.
 class DrawnItems {
  public:
@@ -171,47 +205,35 @@ TEST_F(MenuSkinning, DropDownItemsAndFrameComeFromTheSkin) {
   for (int n = 0; n < kSkinCount; ++n) {
     Switch(n);
     SCOPED_TRACE(n);
-    const TDataSkinObject* item = Skin().MenuItem.get();
-    const TDataSkinObject* back = Skin().MenuBackground.get();
-    ASSERT_TRUE(item && back);
+    ASSERT_TRUE(Skin().MenuItem && Skin().MenuBackground);
     HMENU file = Button(0).FSubMenu;
     int badItems = -1;
     int badFrame = -1;
     POINT at{};
     const auto inspect = [&] {
       HWND menu = FindThreadWindow("#32768");
-      RECT window{};
-      GetWindowRect(menu, &window);
-      at = {window.left, window.top};
+      const MenuWindowOracle oracle(Skin(), menu);
+      at = {oracle.window.left, oracle.window.top};
       POINT client{0, 0};
       ClientToScreen(menu, &client);
-      const int width = window.right - window.left;
-      const int height = window.bottom - window.top;
-      const PixelBuffer shot = CaptureWindow(menu, false);
-      const PixelImage background =
-          ComposeFrame(width, height, back->Image->ToImage(), 1, 1, StripLayout::SideBySide,
-                       {back->LeftWidth, back->TopHeight, back->RightWidth, back->BottomHeight}, back->Tile != 0);
+      const int width = oracle.background.width;
+      const int height = oracle.background.height;
       badFrame = 0;
       for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
-          if ((x < 3 || y < 3 || x >= width - 3 || y >= height - 3) && background.At(x, y) != shot.At(x, y)) ++badFrame;
+          if ((x < 3 || y < 3 || x >= width - 3 || y >= height - 3) && oracle.background.At(x, y) != oracle.shot.At(x, y))
+            ++badFrame;
       // The right end of an item holds no text: the item strip's frame (4 selected, 1 not)
       // over the background.
       badItems = 0;
       for (int position : {0, 2}) {
         RECT r = drawn.Of(GetMenuItemID(file, position));
-        OffsetRect(&r, client.x - window.left, client.y - window.top);
-        const PixelImage face = ComposeFrame(r.right - r.left, r.bottom - r.top, item->Image->ToImage(), 5,
-                                             position == 0 ? 4 : 1, StripLayout::SideBySide,
-                                             {item->LeftWidth, item->TopHeight, item->RightWidth, item->BottomHeight},
-                                             item->Tile != 0);
+        OffsetRect(&r, client.x - oracle.window.left, client.y - oracle.window.top);
+        const PixelImage face = oracle.Item(r, position == 0 ? 4 : 1);
         if (face.width < 8) ++badItems;
         for (int y = 0; y < face.height; ++y)
-          for (int x = face.width - 8; x >= 0 && x < face.width; ++x) {
-            std::uint32_t want = face.At(x, y);
-            if (item->Trans == 1 && want == kTransparentKey) want = background.At(r.left + x, r.top + y);
-            if (want != shot.At(r.left + x, r.top + y)) ++badItems;
-          }
+          for (int x = face.width - 8; x >= 0 && x < face.width; ++x)
+            if (face.At(x, y) != oracle.shot.At(r.left + x, r.top + y)) ++badItems;
       }
       EndMenu();
     };
@@ -317,6 +339,172 @@ TEST_F(MenuSkinning, OpeningAndClosingEachDropDownLeaksNothing) {
   for (int round = 0; round < 20; ++round)
     for (int index = 0; index < 4; ++index) ASSERT_TRUE(cycle(index)) << index;
   EXPECT_EQ(CountGuiObjects(), before);
+}
+
+// The bar without its captions as the skin paints it: `MenuBar` frame 1 while the window is
+// active and 2 when not, nine-sliced when its Tile is 1 and three-sliced otherwise, or the
+// skin's bar colour without the element.
+PixelImage BarPicture(const TSkinData& skin, int width, int height, bool active) {
+  const TDataSkinObject* bar = skin.MenuBar.get();
+  if (!bar || bar->Image->Empty()) {
+    PixelImage fill;
+    fill.Resize(width, height, Rgb(skin.ColorMenubar));
+    return fill;
+  }
+  const int frame = active ? 1 : 2;
+  if (bar->Tile == 1)
+    return ComposeFrame(width, height, bar->Image->ToImage(), 2, frame, StripLayout::Stacked,
+                        {bar->LeftWidth, bar->TopHeight, bar->RightWidth, bar->BottomHeight}, false);
+  return ComposeThreeSlice(width, height, bar->Image->ToImage(), 2, frame, StripLayout::Stacked, bar->LeftWidth,
+                           bar->RightWidth);
+}
+
+// Pixels of the window's bar band outside its buttons (which hold the captions) that differ
+// from BarPicture.
+int BarMismatches(const TWinSkinForm& skinner, bool active) {
+  const TWinSkinMenu& bar = *skinner.MenuBar();
+  const RECT band = bar.BarRect();
+  const PixelImage want = BarPicture(*skinner.SkinData(), band.right - band.left, band.bottom - band.top, active);
+  const PixelBuffer shot = CaptureWindow(skinner.Handle(), false);
+  int bad = 0;
+  for (int y = 0; y < want.height; ++y)
+    for (int x = 0; x < want.width; ++x) {
+      const POINT at{band.left + x, band.top + y};
+      bool onButton = false;
+      for (const auto& button : bar.Buttons()) onButton = onButton || PtInRect(&button->FRect, at);
+      if (!onButton && want.At(x, y) != shot.At(at.x, at.y)) ++bad;
+    }
+  return bad;
+}
+
+int MenuTextWidth(const std::string& text) {
+  const ClientDC screen(nullptr);
+  const SelectGuard font(screen.get(), Screen().MenuFont().Handle());
+  SIZE size{};
+  GetTextExtentPoint32A(screen.get(), text.c_str(), static_cast<int>(text.size()), &size);
+  return size.cx;
+}
+
+TEST_F(MenuSkinning, TheBarShowsEachSkinsBandActiveAndInactiveWithItsButtonsInPlace) {
+  std::unique_ptr<TForm> other(TForm::Create<TForm>(static_cast<TComponent*>(nullptr)));
+  other->SetBounds(760, 560, 200, 150);
+  for (int n = 0; n < kSkinCount; ++n) {
+    Switch(n);
+    SCOPED_TRACE(n);
+    ASSERT_TRUE(WaitFor([&] { return Skinner()->WindowActive(); }));
+    RedrawWindow(Window(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+    EXPECT_EQ(BarMismatches(*Skinner(), true), 0);
+
+    // From the bar's left cap + 4, each button as wide as its text + 10, found by ButtonAt.
+    const TWinSkinMenu& bar = *Skinner()->MenuBar();
+    ASSERT_TRUE(Skin().MenuBar && !Skin().MenuBar->Image->Empty());
+    const int y = (bar.BarRect().top + bar.BarRect().bottom) / 2;
+    int x = bar.BarRect().left + Skin().MenuBar->LeftWidth + 4;
+    EXPECT_EQ(bar.ButtonAt({x - 1, y}), nullptr);
+    for (const auto& button : bar.Buttons()) {
+      const int width = MenuTextWidth(button->FCaption) + 10;
+      EXPECT_EQ(bar.ButtonAt({x, y}), button.get()) << button->FCaption;
+      EXPECT_EQ(bar.ButtonAt({x + width - 1, y}), button.get()) << button->FCaption;
+      x += width;
+    }
+    EXPECT_EQ(bar.ButtonAt({x, y}), nullptr);
+
+    other->Show();
+    SetForegroundWindow(other->Handle());
+    ASSERT_TRUE(WaitFor([&] { return !Skinner()->WindowActive(); }));
+    EXPECT_EQ(BarMismatches(*Skinner(), false), 0);
+    other->Hide();
+  }
+}
+
+TEST_F(MenuSkinning, WithoutABarPictureTheBarTakesTheSkinsColourAndDisabledCaptionsTurnGrey) {
+  Skin().MenuBar.reset();
+  RedrawWindow(Window(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+  EXPECT_EQ(BarMismatches(*Skinner(), true), 0);
+  EXPECT_EQ(Button(0).FRect.left, Skinner()->MenuBar()->BarRect().left + 6);
+
+  // The item's change reaches the bar through the toolkit's menu-changed message.
+  const std::uint32_t grey = Rgb(clGrayText);
+  const std::uint32_t text = Rgb(Skin().ColorMenuBarText);
+  ASSERT_NE(grey, text);
+  const auto count = [&](std::uint32_t colour) {
+    const PixelBuffer shot = CaptureWindow(Window(), false);
+    const RECT& r = Button(3).FRect;
+    int found = 0;
+    for (int y = r.top; y < r.bottom; ++y)
+      for (int x = r.left; x < r.right; ++x) found += shot.At(x, y) == colour;
+    return found;
+  };
+  for (bool enabled : {false, true}) {
+    SCOPED_TRACE(enabled);
+    main_->Help1->SetEnabled(enabled);
+    ASSERT_TRUE(WaitFor([&] { return Button(3).FEnabled == enabled; }));
+    EXPECT_EQ(count(grey) > 0, !enabled);
+    EXPECT_EQ(count(text) > 0, enabled);
+  }
+}
+
+// Opening "&Skins" shows its message box (RightArrowOnSkinsOpensItsSubmenuAndItsMessage),
+// which takes the activation and so ends the menu: under Wine no input reaches the submenu
+// after it. The choice of a skin is therefore made as the menu reports it, a WM_COMMAND with
+// the item's command to the window, and checked by what the window shows afterwards.
+TEST_F(MenuSkinning, ChoosingASkinFromTheSkinsSubmenuSwitchesTheSkin) {
+  TMenuItem* const items[] = {main_->skin0, main_->skin1, main_->skin2, main_->skin3, main_->skin4, main_->skin5};
+  for (int k : {2, 0}) {
+    SCOPED_TRACE(k);
+    const PixelImage before = Skin().MenuBar->Image->ToImage();
+    PostMessageA(Window(), WM_COMMAND, items[k]->Command(), 0);
+    ASSERT_TRUE(WaitFor([&] { return main_->SkinIndex == k && SkinManager()->CurrentSkinData() == nullptr; }));
+    EXPECT_NE(Skin().MenuBar->Image->ToImage().pixels, before.pixels);
+    SetForegroundWindow(Window());
+    ASSERT_TRUE(WaitFor([&] { return Skinner()->WindowActive(); }));
+    RedrawWindow(Window(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+    EXPECT_EQ(BarMismatches(*Skinner(), true), 0);
+    // The Options menu now checks that skin.
+    ASSERT_TRUE(PlayFromButton(2, {{[] { return Showing(2); }, [] { PressKey(VK_ESCAPE); }}}));
+    EXPECT_TRUE(items[k]->Checked());
+  }
+}
+
+TEST_F(MenuSkinning, TheSkinnedSystemMenuRightAlignsItsShortcut) {
+  TPopupMenu& sys = *Skinner()->SysMenu();
+  const int close = sys.Items()->Count() - 1;
+  ASSERT_EQ(ShortCutToText(sys.Items()->Items(close)->ShortCut()), "Shift+F4");
+  int rightmostInk = -1;
+  int itemWidth = 0;
+  bool done = false;
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+  LoopTicker ticker([&] {
+    HWND menu = FindThreadWindow("#32768");
+    RECT r{};
+    const bool late = std::chrono::steady_clock::now() > deadline;
+    if (done || ((!menu || !GetMenuItemRect(nullptr, sys.Handle(), close, &r)) && !late)) return;
+    std::vector<bool> ink;
+    if (menu) {
+      const MenuWindowOracle oracle(Skin(), menu);
+      OffsetRect(&r, -oracle.window.left, -oracle.window.top);
+      const PixelImage face = oracle.Item(r, 1);
+      ink.assign(static_cast<std::size_t>(face.width), false);
+      for (int y = 0; y < face.height; ++y)
+        for (int x = 0; x < face.width; ++x)
+          if (face.At(x, y) != oracle.shot.At(r.left + x, r.top + y)) ink[static_cast<std::size_t>(x)] = true;
+      // Drawn once the item's right end, where no text lies, shows the face.
+      const bool drawn = face.width > 12 && std::find(ink.end() - 8, ink.end(), true) == ink.end();
+      if (!drawn && !late) return;
+      itemWidth = face.width;
+    }
+    for (std::size_t x = 0; x < ink.size(); ++x)
+      if (ink[x]) rightmostInk = static_cast<int>(x);
+    done = true;
+    EndMenu();
+  });
+  const RECT title = Skinner()->TextRect();
+  RightClick(Window(), {(title.left + title.right) / 2, (title.top + title.bottom) / 2});
+  ASSERT_TRUE(WaitFor([&] { return done && !Skinner()->FMenuTracking && !FindThreadWindow("#32768"); }));
+  // The text ends at the item's right edge - 11, less a few pixels of the last glyph's
+  // advance; left-aligned it would end some fifty pixels further left.
+  EXPECT_LT(rightmostInk, itemWidth - 11);
+  EXPECT_GE(rightmostInk, itemWidth - 11 - 8);
 }
 
 TEST_F(MenuSkinning, TheTrayMenuIsSkinnedWhileSkinningIsOnAndTagNinetyNineKeepsItsDrawing) {
