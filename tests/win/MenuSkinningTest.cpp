@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "app/MainForm.h"
+#include "core/MenuLayout.h"
 #include "core/SoftBlit.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/SkinStore.h"
@@ -167,6 +168,22 @@ struct MenuWindowOracle {
         if (item.Trans == 1 && face.At(x, y) == kTransparentKey) face.Set(x, y, background.At(r.left + x, r.top + y));
     return face;
   }
+  // A separator: the bottom rows of the strip's frame 2 between its caps, over the background.
+  PixelImage Separator(const RECT& r) const {
+    const TDataSkinObject& item = *skin.MenuItem;
+    const PixelImage strip = item.Image->ToImage();
+    const int width = r.right - r.left;
+    const int height = r.bottom - r.top;
+    PixelImage line;
+    line.Resize(width, height, kTransparentKey);
+    DrawPieces(line, 0, 0, strip,
+               SeparatorPieces(width, height, FrameInStrip(strip.width, strip.height, 5, 2, StripLayout::SideBySide),
+                               item.LeftWidth, item.RightWidth));
+    for (int y = 0; y < height; ++y)
+      for (int x = 0; x < width; ++x)
+        if (line.At(x, y) == kTransparentKey) line.Set(x, y, background.At(r.left + x, r.top + y));
+    return line;
+  }
 
   const TSkinData& skin;
   RECT window{};
@@ -224,7 +241,7 @@ TEST_F(MenuSkinning, DropDownItemsAndFrameComeFromTheSkin) {
           if ((x < 3 || y < 3 || x >= width - 3 || y >= height - 3) && oracle.background.At(x, y) != oracle.shot.At(x, y))
             ++badFrame;
       // The right end of an item holds no text: the item strip's frame (4 selected, 1 not)
-      // over the background.
+      // over the background; the separator between them is the strip's frame 2.
       badItems = 0;
       for (int position : {0, 2}) {
         RECT r = drawn.Of(GetMenuItemID(file, position));
@@ -235,6 +252,13 @@ TEST_F(MenuSkinning, DropDownItemsAndFrameComeFromTheSkin) {
           for (int x = face.width - 8; x >= 0 && x < face.width; ++x)
             if (face.At(x, y) != oracle.shot.At(r.left + x, r.top + y)) ++badItems;
       }
+      RECT r = drawn.Of(GetMenuItemID(file, 1));
+      OffsetRect(&r, client.x - oracle.window.left, client.y - oracle.window.top);
+      const PixelImage line = oracle.Separator(r);
+      if (line.width < 8) ++badItems;
+      for (int y = 0; y < line.height; ++y)
+        for (int x = 0; x < line.width; ++x)
+          if (line.At(x, y) != oracle.shot.At(r.left + x, r.top + y)) ++badItems;
       EndMenu();
     };
     ASSERT_TRUE(PlayFromButton(
