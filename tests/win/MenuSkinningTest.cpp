@@ -27,6 +27,7 @@
 #include "tests/support/PointerInput.h"
 #include "tests/support/ProgramFolder.h"
 #include "tests/support/WinTestSupport.h"
+#include "tests/win/ToolkitTestForm.h"
 #include "toolkit/Application.h"
 #include "toolkit/Form.h"
 #include "toolkit/GdiHandles.h"
@@ -47,6 +48,18 @@ void PressKey(WORD key) {
   }
   inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
   SendInput(2, inputs, sizeof(INPUT));
+}
+
+// `key` pressed and released while `modifier` is held.
+void PressChord(WORD modifier, WORD key) {
+  INPUT inputs[4] = {};
+  const WORD keys[4] = {modifier, key, key, modifier};
+  for (int i = 0; i < 4; ++i) {
+    inputs[i].type = INPUT_KEYBOARD;
+    inputs[i].ki.wVk = keys[i];
+    inputs[i].ki.dwFlags = i >= 2 ? KEYEVENTF_KEYUP : 0;
+  }
+  SendInput(4, inputs, sizeof(INPUT));
 }
 
 // A pointer move queued as a hand would make it; nothing is pumped, so a menu loop sees it.
@@ -323,6 +336,19 @@ TEST_F(MenuSkinning, ArrowKeysAndThePointerMoveBetweenDropDownsAndWrap) {
   steps.push_back({[] { return Showing(0); }, [help] { QueueMove(help); }});
   steps.push_back({[] { return Showing(3); }, [] { PressKey(VK_ESCAPE); }});
   ASSERT_TRUE(PlayFromButton(0, steps));
+  // Alt with the accelerator of "&Options" opens that drop-down; the application's loop
+  // turns the key into the form's dialog char, as in the program.
+  bool shown = false;
+  ASSERT_TRUE(Play(
+      [&] {
+        PressChord(VK_MENU, 'O');
+        AppWaitFor([&] { return shown; });
+      },
+      {{[] { return Showing(2); },
+        [&] {
+          shown = true;
+          PressKey(VK_ESCAPE);
+        }}}));
   const TMenuTrackingState& tracking = MenuTracking();
   EXPECT_FALSE(tracking.FilterHook);
   EXPECT_EQ(tracking.TrackingIndex, -1);
