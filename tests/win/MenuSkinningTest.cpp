@@ -557,6 +557,56 @@ TEST_F(MenuSkinning, TheSkinnedSystemMenuRightAlignsItsShortcut) {
   EXPECT_GE(rightmostInk, itemWidth - 11 - 8);
 }
 
+// The system check mark: black where it is drawn, as the menu shows it in the button-text colour.
+PixelBuffer CheckMarkBitmap() {
+  constexpr WORD kCheckBitmap = 32760;  // OBM_CHECK
+  UniqueBitmap mark(LoadBitmapA(nullptr, MAKEINTRESOURCEA(kCheckBitmap)));
+  BITMAP info{};
+  GetObjectA(mark.get(), sizeof info, &info);
+  const ClientDC screen(nullptr);
+  UniqueDC memory(CreateCompatibleDC(screen.get()));
+  const SelectGuard select(memory.get(), mark.get());
+  return CaptureRect(memory.get(), 0, 0, info.bmWidth, info.bmHeight);
+}
+
+TEST_F(MenuSkinning, CheckMarksFollowTheServerBoxesAndSitInTheItemsBox) {
+  const DrawnItems drawn(Window());
+  const PixelBuffer mark = CheckMarkBitmap();
+  ASSERT_GT(mark.width, 0);
+  main_->charservercheck->SetChecked(false);
+  HMENU servers = Button(1).FSubMenu;
+  std::vector<int> bad(3, -1);
+  ASSERT_TRUE(PlayFromButton(
+      1, {{[&] { return Showing(1) && (GetMenuState(servers, 0, MF_BYPOSITION) & MF_HILITE); },
+           [&] {
+             HWND menu = FindThreadWindow("#32768");
+             const MenuWindowOracle oracle(Skin(), menu);
+             POINT client{0, 0};
+             ClientToScreen(menu, &client);
+             for (int position = 0; position < 3; ++position) {
+               RECT r = drawn.Of(GetMenuItemID(servers, position));
+               OffsetRect(&r, client.x - oracle.window.left, client.y - oracle.window.top);
+               const bool checked = (GetMenuState(servers, position, MF_BYPOSITION) & MF_CHECKED) != 0;
+               const bool selected = (GetMenuState(servers, position, MF_BYPOSITION) & MF_HILITE) != 0;
+               const PixelImage face = oracle.Item(r, selected ? 4 : 1);
+               // The 16-pixel box after the strip's left cap; the mark centred in it, moved by (1, 1).
+               const int left = 1 + Skin().MenuItem->LeftWidth + (16 - mark.width) / 2 + 1;
+               const int top = 1 + (16 - mark.height) / 2 + 1;
+               bad[static_cast<std::size_t>(position)] = 0;
+               for (int y = 0; y < mark.height; ++y)
+                 for (int x = 0; x < mark.width; ++x) {
+                   const bool ink = checked && (mark.At(x, y) & 0xFFFFFF) == 0;
+                   const std::uint32_t want = ink ? Rgb(Skin().ColorButtonText) : face.At(left + x, top + y);
+                   if (want != oracle.shot.At(r.left + left + x, r.top + top + y)) ++bad[static_cast<std::size_t>(position)];
+                 }
+             }
+             EndMenu();
+           }}}));
+  EXPECT_EQ(bad, (std::vector<int>{0, 0, 0}));
+  EXPECT_TRUE(main_->LoginServer1->Checked());
+  EXPECT_FALSE(main_->CharServer1->Checked());
+}
+
 TEST_F(MenuSkinning, TheTrayMenuIsSkinnedWhileSkinningIsOnAndTagNinetyNineKeepsItsDrawing) {
   TPopupMenu* tray = main_->PopupMenu1;
   TMenuItem* first = tray->Items()->Items(0);
