@@ -3,6 +3,8 @@
 // popup menu drawn from the skin only while skinning is on.
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -31,6 +33,7 @@
 #include "toolkit/Application.h"
 #include "toolkit/Form.h"
 #include "toolkit/GdiHandles.h"
+#include "toolkit/ImageList.h"
 #include "toolkit/Menus.h"
 #include "toolkit/Screen.h"
 #include "toolkit/ShortCuts.h"
@@ -204,6 +207,26 @@ struct MenuWindowOracle {
   PixelImage background;
 };
 
+// One image of an image list as the list draws it: drawn over black and over white, the
+// pixels that stay the same are the image's, the others let the background through.
+struct ImageListPicture {
+  ImageListPicture(TImageList& list, int index) {
+    TBitmap canvas;
+    canvas.SetPixelFormat(32);
+    canvas.SetSize(list.Width(), list.Height());
+    for (PixelBuffer* picture : {&image, &overWhite}) {
+      const RECT all{0, 0, list.Width(), list.Height()};
+      FillRect(canvas.MemoryDC(), &all, static_cast<HBRUSH>(GetStockObject(picture == &image ? BLACK_BRUSH : WHITE_BRUSH)));
+      ImageList_Draw(list.Handle(), index, canvas.MemoryDC(), 0, 0, ILD_TRANSPARENT);
+      *picture = CaptureRect(canvas.MemoryDC(), 0, 0, list.Width(), list.Height());
+    }
+  }
+  bool Opaque(int x, int y) const { return image.At(x, y) == overWhite.At(x, y); }
+
+  PixelBuffer image;
+  PixelBuffer overWhite;
+};
+
 // The rectangles the drop-down's items were last drawn in, by command, as the window was told.
 class DrawnItems {
  public:
@@ -265,6 +288,18 @@ TEST_F(MenuSkinning, DropDownItemsAndFrameComeFromTheSkin) {
           for (int x = face.width - 8; x >= 0 && x < face.width; ++x)
             if (face.At(x, y) != oracle.shot.At(r.left + x, r.top + y)) ++badItems;
       }
+      // The first item's image in its box after the strip's left cap, over the selected face.
+      RECT first = drawn.Of(GetMenuItemID(file, 0));
+      OffsetRect(&first, client.x - oracle.window.left, client.y - oracle.window.top);
+      const PixelImage selectedFace = oracle.Item(first, 4);
+      const ImageListPicture image(*main_->ImageList1, main_->Start1->ImageIndex());
+      const int boxLeft = 1 + Skin().MenuItem->LeftWidth;
+      if (image.image.width != 16) ++badItems;
+      for (int y = 0; y < image.image.height; ++y)
+        for (int x = 0; x < image.image.width; ++x) {
+          const std::uint32_t want = image.Opaque(x, y) ? image.image.At(x, y) : selectedFace.At(boxLeft + x, 1 + y);
+          if (want != oracle.shot.At(first.left + boxLeft + x, first.top + 1 + y)) ++badItems;
+        }
       RECT r = drawn.Of(GetMenuItemID(file, 1));
       OffsetRect(&r, client.x - oracle.window.left, client.y - oracle.window.top);
       const PixelImage line = oracle.Separator(r);
