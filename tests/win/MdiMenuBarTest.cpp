@@ -78,7 +78,7 @@ class MdiMenuBar : public ::testing::Test {
 
   void TearDown() override {
     Application().SetMainForm(nullptr);
-    delete frame_;  // its children go with it
+    frame_->Free();  // its children go with it
     skins_.reset();
   }
 
@@ -148,9 +148,9 @@ TEST_F(MdiMenuBar, TheActiveChildsMenuStandsInForTheFramesOwn) {
   ASSERT_TRUE(WaitFor([&] { return Captions() == childMenu; }));
 
   // The active child goes: the next one is activated and the frame's menu comes back.
-  delete withMenu;
+  withMenu->Free();
   EXPECT_TRUE(WaitFor([&] { return Captions() == frameMenu; }));
-  delete without;
+  without->Free();
   EXPECT_TRUE(WaitFor([&] { return Captions() == frameMenu; }));
   EXPECT_EQ(GetMenu(frame_->Handle()), nullptr);  // the skinned bar shows it, not the native one
 }
