@@ -242,7 +242,7 @@ TEST_F(SkinnedHeaderRounds, CreateSkinAndDestroyLeaveNoObjects) {
     TTestSkinnerHost list;
     auto* header = new THeaderControl(form);
     header->SetParent(form);
-    header->SetBounds(728, 176, 224, 20);
+    header->SetBounds(488, 180, 224, 20);
     header->AddSection("Name", 100);
     std::vector<TListView*> views;
     for (bool showHeader : {true, false}) {
@@ -250,7 +250,7 @@ TEST_F(SkinnedHeaderRounds, CreateSkinAndDestroyLeaveNoObjects) {
       view->SetShowColumnHeaders(showHeader);
       view->AddColumn("Server", 300);
       view->AddItems(std::vector<std::vector<std::string>>(40, {"Line"}));
-      view->SetBounds(showHeader ? 728 : 844, 200, 108, 130);
+      view->SetBounds(showHeader ? 488 : 604, 204, 108, 130);
       view->SetParent(form);
       views.push_back(view);
     }
