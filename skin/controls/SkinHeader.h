@@ -12,10 +12,6 @@ class TSkinHeader : public TSkinControl {
   using TSkinControl::TSkinControl;
   std::string ClassName() const override { return "TSkinHeader"; }
 
-  // The section under the pointer, and the one held down; -1 for none.
-  int HotItem() const { return FHotItem; }
-  int PressedItem() const { return FPressedItem; }
-
  protected:
   bool BeforeMessage(TMessage& message) override;
   void AfterMessage(TMessage& message) override;
@@ -26,6 +22,7 @@ class TSkinHeader : public TSkinControl {
   void FollowPointer(const TMessage& message);
   int SectionFrame(int index) const;
 
+  // The section under the pointer, and the one held down; -1 for none.
   int FHotItem = -1;
   int FPressedItem = -1;
 };
