@@ -23,6 +23,9 @@ void MovePointer(HWND window, POINT at);
 // double click, so the double-click time is waited out first.
 void Click(HWND window, POINT at, MouseButton button = MouseButton::kLeft);
 void RightClick(HWND window, POINT at);
+// A button pressed or released where the pointer is, for states held between the two.
+void Press(MouseButton button = MouseButton::kLeft);
+void Release(MouseButton button = MouseButton::kLeft);
 // Two clicks well within GetDoubleClickTime.
 void DoubleClick(HWND window, POINT at);
 // Waits, pumping, until a click now would not pair with the previous one.

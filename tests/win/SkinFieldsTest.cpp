@@ -1,7 +1,7 @@
-// The main window's fields under each of the six bundled skins: the spin edit's up-down
-// halves, the edits' border, the page control's tabs and border ring and the track bar's
-// thumb, hot and pressed by the real pointer, the native look back when the skin goes off,
-// and no objects left behind by skinning.
+// The main window's fields under each of the six bundled skins, skinned by the window's own
+// form skinner: the spin edit's up-down halves, the edits' border, the page control's tabs
+// and border ring and the track bar's thumb, hot and pressed by the real pointer, the native
+// look back when skinning goes off, and no objects left behind.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -23,7 +23,7 @@
 #include "tests/support/ProgramFolder.h"
 #include "tests/support/WinTestSupport.h"
 #include "tests/support/skin/SkinActionWait.h"
-#include "tests/win/SkinGallery.h"
+#include "tests/win/RealMainWindow.h"
 #include "toolkit/Application.h"
 #include "toolkit/Edit.h"
 #include "toolkit/PageControl.h"
@@ -61,52 +61,36 @@ int BestFrame(const PixelBuffer& shot, PixelRect rect, int first, int last, Comp
   return best;
 }
 
-void PressLeft(bool down) {
-  INPUT input{};
-  input.type = INPUT_MOUSE;
-  input.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
-  SendInput(1, &input, sizeof input);
-}
-
-// The main window with its own skin switched off, its controls skinned from a bundled skin
-// through a skinner list of the test's own.
+// The main window skinned by its own skin data, as the program runs it: the form skinner
+// chooses and attaches the control skinners. One window serves the whole suite; each case
+// switches it to its skin.
 class SkinnedMainWindow : public ::testing::TestWithParam<int> {
  protected:
-  void Open(int skin) {
-    folder_.WriteSettings({19701, 19702, 19703}, "");
-    folder_.AddServers();
-    folder_.AddLamps();
-    form_.reset(TForm::Create<TForm1>(static_cast<TComponent*>(nullptr), folder_.Path()));
-    ASSERT_FALSE(form_->StartUpFailed());
-    Application().SetMainForm(form_.get());
-    form_->Show();
-    form_->SkinData1->SetActive(false);
-    ASSERT_TRUE(WaitForSkinAction());
-    LoadBundledSkin(skin_, skin);
-    PaintAll();
+  static void SetUpTestSuite() {
+    main_ = new RealMainWindow("fields", {19701, 19702, 19703});
+    main_->Open();
   }
-  void SkinControls() {
-    TControlDispatch(host_, skin_).SkinComponents(*form_);
-    PaintAll();
+  static void TearDownTestSuite() {
+    delete main_;
+    main_ = nullptr;
   }
-  void TearDown() override {
-    if (!form_) return;
-    host_.UnskinAll();
-    Application().SetMainForm(nullptr);
-    form_->Close();
-    form_.reset();
+  void SetUp() override {
+    ASSERT_NE((*main_).get(), nullptr);
+    form_ = (*main_).get();
+    if (!main_->Skin().Active()) main_->SetActive(true);
+    main_->Switch(GetParam());
+    PaintAll();
   }
   void PaintAll() {
     RedrawWindow(form_->Handle(), nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
     PumpFor(std::chrono::milliseconds(20));
   }
-  TSkinData& Skin() { return skin_; }
+  TSkinData& Skin() { return main_->Skin(); }
+  // The skinner the form skinner attached to the control's window.
   template <typename S>
-  static S* SkinnerOf(TComponent* control) {
-    for (TComponent* c : control->Components())
-      if (auto* s = dynamic_cast<S*>(c)) return s;
-    return nullptr;
+  static S* SkinnerOf(TWinControl* control) {
+    return dynamic_cast<S*>(main_->Skinner()->FindSkinner(control->Handle()));
   }
   HWND UpDownWindow() { return form_->loginserverport->ButtonHandle(); }
 
@@ -128,15 +112,11 @@ class SkinnedMainWindow : public ::testing::TestWithParam<int> {
     });
   }
 
-  ProgramFolder folder_;
-  TSkinData skin_{nullptr};
-  TTestSkinnerHost host_;
-  std::unique_ptr<TForm1> form_;
+  static inline RealMainWindow* main_ = nullptr;
+  TForm1* form_ = nullptr;
 };
 
 TEST_P(SkinnedMainWindow, SpinEditHalvesFollowThePointerAndStillStep) {
-  Open(GetParam());
-  SkinControls();
   TSpinEdit* spin = form_->loginserverport;
   auto* edit = SkinnerOf<TSkinEdit>(spin);
   ASSERT_NE(edit, nullptr);
@@ -151,9 +131,9 @@ TEST_P(SkinnedMainWindow, SpinEditHalvesFollowThePointerAndStillStep) {
   MovePointer(updown, upper);
   EXPECT_TRUE(WaitForSettled([&] { return UpperHalfFrame() == 4; })) << "hot";
   const int value = spin->Value();
-  PressLeft(true);
+  Press();
   EXPECT_TRUE(WaitFor([&] { return UpperHalfFrame() == 2; })) << "pressed";
-  PressLeft(false);
+  Release();
   // Held long on a loaded machine, the button repeats: at least one step.
   EXPECT_TRUE(WaitFor([&] { return spin->Value() > value; })) << "the value steps";
   EXPECT_TRUE(WaitForSettled([&] { return UpperHalfFrame() == 4; }));
@@ -163,8 +143,6 @@ TEST_P(SkinnedMainWindow, SpinEditHalvesFollowThePointerAndStillStep) {
 }
 
 TEST_P(SkinnedMainWindow, EditsWearTheSkinBorder) {
-  Open(GetParam());
-  SkinControls();
   for (TWinControl* edit : {static_cast<TWinControl*>(form_->loginserveraddress),
                             static_cast<TWinControl*>(form_->loginserverport)}) {
     const PixelBuffer shot = CaptureWindow(edit->Handle(), false);
@@ -175,8 +153,6 @@ TEST_P(SkinnedMainWindow, EditsWearTheSkinBorder) {
 }
 
 TEST_P(SkinnedMainWindow, PageControlDrawsItsTabsAndBorderRingFromTheTabsElement) {
-  Open(GetParam());
-  SkinControls();
   HWND tabs = form_->PageControl1->Handle();
   ASSERT_NE(SkinnerOf<TSkinTab>(form_->PageControl1), nullptr);
   const TDataSkinBorder& e = *Skin().Tabs;
@@ -215,8 +191,6 @@ TEST_P(SkinnedMainWindow, PageControlDrawsItsTabsAndBorderRingFromTheTabsElement
 }
 
 TEST_P(SkinnedMainWindow, TrackBarThumbIsFrameTwoOfItsElement) {
-  Open(GetParam());
-  SkinControls();
   HWND bar = form_->rateslider->Handle();
   const TDataSkinObject* e = Skin().TrackbarThumbHorz.get();
   ASSERT_TRUE(e && e->Image && !e->Image->Empty());
@@ -242,18 +216,20 @@ TEST_P(SkinnedMainWindow, TrackBarThumbIsFrameTwoOfItsElement) {
   EXPECT_GE(scores[2] * 100, drawn * 70) << scores[2] << " of " << drawn << " " << scores[1] << " " << scores[3];
 }
 
-TEST_P(SkinnedMainWindow, UnskinningBringsTheNativeLookBack) {
-  Open(GetParam());
+TEST_P(SkinnedMainWindow, SwitchingSkinningOffBringsTheNativeLookBack) {
   const HWND windows[] = {form_->loginserveraddress->Handle(), form_->loginserverport->Handle(),
                           form_->loginserverport->ButtonHandle(), form_->PageControl1->Handle(),
                           form_->rateslider->Handle()};
   MovePointer(form_->Handle(), {2, 2});
+  main_->SetActive(false);
+  PaintAll();
   std::vector<PixelBuffer> native;
   for (HWND w : windows) native.push_back(CaptureWindow(w, false));
-  SkinControls();
+  main_->SetActive(true);
+  PaintAll();
   for (size_t i = 0; i < std::size(windows); ++i)
     EXPECT_NE(CaptureWindow(windows[i], false).pixels, native[i].pixels) << "skinned: window " << i;
-  host_.UnskinAll();
+  main_->SetActive(false);
   PaintAll();
   for (size_t i = 0; i < std::size(windows); ++i)
     EXPECT_EQ(CaptureWindow(windows[i], false).pixels, native[i].pixels) << "native: window " << i;
@@ -261,18 +237,16 @@ TEST_P(SkinnedMainWindow, UnskinningBringsTheNativeLookBack) {
 
 INSTANTIATE_TEST_SUITE_P(Bundled, SkinnedMainWindow, ::testing::Range(0, 6));
 
-class SkinnedMainWindowRounds : public SkinnedMainWindow {};
-
-TEST_F(SkinnedMainWindowRounds, CreateSkinAndDestroyLeaveNoObjects) {
-  Open(1);
-  SkinControls();
-  TearDown();
+TEST(SkinnedMainWindowRounds, CreateSkinAndDestroyLeaveNoObjects) {
+  RealMainWindow main("fields", {19701, 19702, 19703});
+  const auto round = [&] {
+    ASSERT_NO_FATAL_FAILURE(main.Open());
+    ASSERT_TRUE(WaitFor([&] { return main.Skinner()->FindSkinner(main->loginserverport->Handle()) != nullptr; }));
+    main.Close();
+  };
+  round();
   const GuiObjectCounts before = CountGuiObjects();
-  for (int round = 0; round < 25; ++round) {
-    Open((round + 1) % 6);  // the last round's skin is the first's: skins differ in bitmaps
-    SkinControls();
-    TearDown();
-  }
+  for (int i = 0; i < 25; ++i) ASSERT_NO_FATAL_FAILURE(round());
   PumpFor(std::chrono::milliseconds(20));
   EXPECT_EQ(CountGuiObjects(), before);
 }
