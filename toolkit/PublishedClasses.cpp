@@ -8,6 +8,7 @@
 #include "toolkit/Button.h"
 #include "toolkit/CheckBox.h"
 #include "toolkit/ClientSocket.h"
+#include "toolkit/DateTimePicker.h"
 #include "toolkit/Edit.h"
 #include "toolkit/Form.h"
 #include "toolkit/Frame.h"
@@ -28,7 +29,9 @@
 #include "toolkit/ProgressBar.h"
 #include "toolkit/StatusBar.h"
 #include "toolkit/TabControl.h"
+#include "toolkit/TabSet.h"
 #include "toolkit/TrackBar.h"
+#include "toolkit/UpDown.h"
 #include "toolkit/TypInfo.h"
 
 namespace korvale {
@@ -188,6 +191,35 @@ void RegisterControls() {
       .Enumeration<TTabPosition>("TabPosition", {"tpTop", "tpBottom", "tpLeft", "tpRight"},
                                  [](TTabControl& c) { return c.TabPosition(); },
                                  [](TTabControl& c, TTabPosition v) { c.SetTabPosition(v); }, TTabPosition::tpTop);
+  RegisterPublishedClass<TTabSet>("TTabSet", "TCustomControl")
+      .Creatable()
+      .Lines("Tabs", [](TTabSet& c) { return c.Tabs(); },
+             [](TTabSet& c, const std::vector<std::string>& v) { c.SetTabs(v); })
+      .Integer("TabIndex", [](TTabSet& c) -> I { return c.TabIndex(); },
+               [](TTabSet& c, I v) { c.SetTabIndex(static_cast<int>(v)); }, -1)
+      .Integer("StartMargin", [](TTabSet& c) -> I { return c.StartMargin(); },
+               [](TTabSet& c, I v) { c.SetStartMargin(static_cast<int>(v)); }, 5)
+      .Integer("EndMargin", [](TTabSet& c) -> I { return c.EndMargin(); },
+               [](TTabSet& c, I v) { c.SetEndMargin(static_cast<int>(v)); }, 5)
+      .Event("OnChange", &TTabSet::OnChange);
+  RegisterPublishedClass<TDateTimePicker>("TDateTimePicker", "TWinControl")
+      .Creatable()
+      .Enumeration<TDTDateMode>("DateMode", {"dmComboBox", "dmUpDown"},
+                                [](TDateTimePicker& c) { return c.DateMode(); },
+                                [](TDateTimePicker& c, TDTDateMode v) { c.SetDateMode(v); }, TDTDateMode::dmComboBox);
+  RegisterPublishedClass<TUpDown>("TUpDown", "TWinControl")
+      .Creatable()
+      .Integer("Min", [](TUpDown& c) -> I { return c.Min(); },
+               [](TUpDown& c, I v) { c.SetRange(static_cast<int>(v), c.Max()); }, 0)
+      .Integer("Max", [](TUpDown& c) -> I { return c.Max(); },
+               [](TUpDown& c, I v) { c.SetRange(c.Min(), static_cast<int>(v)); }, 100)
+      .Integer("Position", [](TUpDown& c) -> I { return c.Position(); },
+               [](TUpDown& c, I v) { c.SetPosition(static_cast<int>(v)); }, 0)
+      .Enumeration<TUDOrientation>("Orientation", {"udHorizontal", "udVertical"},
+                                   [](TUpDown& c) { return c.Orientation(); },
+                                   [](TUpDown& c, TUDOrientation v) { c.SetOrientation(v); },
+                                   TUDOrientation::udVertical)
+      .Event("OnChange", &TUpDown::OnChange);
   RegisterPublishedClass<TStatusBar>("TStatusBar", "TWinControl")
       .Creatable()
       .Boolean("SimplePanel", [](TStatusBar& c) { return c.SimplePanel(); },

@@ -24,6 +24,7 @@
 #include "tests/support/WinTestSupport.h"
 #include "tests/support/skin/SkinActionWait.h"
 #include "tests/win/RealMainWindow.h"
+#include "tests/win/SkinGallery.h"
 #include "toolkit/Application.h"
 #include "toolkit/Edit.h"
 #include "toolkit/PageControl.h"
@@ -32,34 +33,6 @@
 
 namespace korvale::testing {
 namespace {
-
-std::uint32_t Rgb(TColor colour) {
-  const COLORREF c = ColorToRGB(colour);
-  return static_cast<std::uint32_t>(GetRValue(c) << 16 | GetGValue(c) << 8 | GetBValue(c));
-}
-
-// How many pixels of `rect` in the capture equal the picture, magenta of the picture skipped.
-int Agreeing(const PixelBuffer& shot, const PixelImage& picture, PixelRect rect) {
-  int score = 0;
-  for (int y = rect.top; y < rect.bottom; ++y)
-    for (int x = rect.left; x < rect.right; ++x) {
-      const std::uint32_t want = picture.At(x, y) & 0xFFFFFF;
-      score += want != kTransparentKey && (shot.At(x, y) & 0xFFFFFF) == want;
-    }
-  return score;
-}
-
-// Of the candidate frames, the one whose picture agrees with most pixels; 0 on a tie.
-template <typename Compose>
-int BestFrame(const PixelBuffer& shot, PixelRect rect, int first, int last, Compose compose) {
-  int best = 0, bestScore = -1;
-  for (int frame = first; frame <= last; ++frame) {
-    const int score = Agreeing(shot, compose(frame), rect);
-    if (score == bestScore) best = 0;
-    if (score > bestScore) bestScore = score, best = frame;
-  }
-  return best;
-}
 
 // The main window skinned by its own skin data, as the program runs it: the form skinner
 // chooses and attaches the control skinners. One window serves the whole suite; each case
@@ -95,22 +68,7 @@ class SkinnedMainWindow : public ::testing::TestWithParam<int> {
   HWND UpDownWindow() { return form_->loginserverport->ButtonHandle(); }
 
   // The frame the up-down's first (upper) half shows, of frames 1 to 4.
-  int UpperHalfFrame() {
-    HWND window = UpDownWindow();
-    const PixelBuffer shot = CaptureWindow(window);
-    const TDataSkinBorder& e = *Skin().UpDownVert;
-    const PixelImage strip = e.Image->ToImage(), glyphs = e.Image2->ToImage();
-    const PixelRect half = SplitUpDown(shot.width - 2, shot.height - 2, false).first.Moved(1, 1);
-    return BestFrame(shot, half, 1, 4, [&](int frame) {
-      PixelImage picture;
-      picture.Resize(shot.width, shot.height, Rgb(Skin().ColorButtonFace));
-      StretchCopy(picture, half, strip, FrameInStrip(strip.width, strip.height, 8, frame, StripLayout::SideBySide), true);
-      const PixelRect g = FrameInStrip(glyphs.width, glyphs.height, 8, frame, StripLayout::SideBySide);
-      const int x = half.left + (half.Width() - g.Width()) / 2, y = half.top + (half.Height() - g.Height()) / 2;
-      StretchCopy(picture, {x, y, x + g.Width(), y + g.Height()}, glyphs, g, true);
-      return picture;
-    });
-  }
+  int UpperHalfFrame() { return ShownUpDownFrame(UpDownWindow(), Skin(), false, true, false); }
 
   static inline RealMainWindow* main_ = nullptr;
   TForm1* form_ = nullptr;
@@ -146,8 +104,8 @@ TEST_P(SkinnedMainWindow, EditsWearTheSkinBorder) {
   for (TWinControl* edit : {static_cast<TWinControl*>(form_->loginserveraddress),
                             static_cast<TWinControl*>(form_->loginserverport)}) {
     const PixelBuffer shot = CaptureWindow(edit->Handle(), false);
-    EXPECT_EQ(shot.At(0, 0) & 0xFFFFFF, Rgb(Skin().ColorButtonShadow)) << edit->Name();
-    EXPECT_EQ(shot.At(shot.width - 1, shot.height / 2) & 0xFFFFFF, Rgb(Skin().ColorButtonShadow)) << edit->Name();
+    EXPECT_EQ(shot.At(0, 0) & 0xFFFFFF, PixelOf(Skin().ColorButtonShadow)) << edit->Name();
+    EXPECT_EQ(shot.At(shot.width - 1, shot.height / 2) & 0xFFFFFF, PixelOf(Skin().ColorButtonShadow)) << edit->Name();
     EXPECT_EQ(shot.At(1, shot.height - 2) & 0xFFFFFF, 0xFFFFFFu) << edit->Name();
   }
 }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/ButtonLayout.h"
+#include "core/FieldGeometry.h"
 #include "core/SoftBlit.h"
 #include "skin/controls/ControlDispatch.h"
 #include "skin/controls/SkinControl.h"
@@ -191,6 +192,52 @@ inline int ShownMarkFrame(HWND window, const TSkinData& skin, const TBitmap& str
     }
   }
   return best;
+}
+
+// How many pixels of `rect` in the capture equal the picture, magenta of the picture skipped.
+inline int Agreeing(const PixelBuffer& shot, const PixelImage& picture, PixelRect rect) {
+  int score = 0;
+  for (int y = rect.top; y < rect.bottom; ++y)
+    for (int x = rect.left; x < rect.right; ++x) {
+      const std::uint32_t want = picture.At(x, y) & 0xFFFFFF;
+      score += want != kTransparentKey && (shot.At(x, y) & 0xFFFFFF) == want;
+    }
+  return score;
+}
+
+// Of the candidate frames, the one whose picture agrees with most pixels; 0 on a tie.
+template <typename Compose>
+int BestFrame(const PixelBuffer& shot, PixelRect rect, int first, int last, Compose compose) {
+  int best = 0, bestScore = -1;
+  for (int frame = first; frame <= last; ++frame) {
+    const int score = Agreeing(shot, compose(frame), rect);
+    if (score == bestScore) best = 0;
+    if (score > bestScore) bestScore = score, best = frame;
+  }
+  return best;
+}
+
+// The frame (1 to 8) of its element that one half of a skinned up-down window shows: the
+// strip's frame stretched to the half with its glyph centred, over the face colour. An
+// up-down inside an edit is drawn 1 pixel inside its client rectangle.
+inline int ShownUpDownFrame(HWND window, const TSkinData& skin, bool horizontal, bool inEdit, bool secondHalf) {
+  const PixelBuffer shot = CaptureWindow(window);
+  const TDataSkinBorder& e = horizontal ? *skin.UpDownHorz : *skin.UpDownVert;
+  const PixelImage strip = e.Image->ToImage(), glyphs = e.Image2->ToImage();
+  const int inset = inEdit ? 1 : 0;
+  const UpDownHalves halves = SplitUpDown(shot.width - 2 * inset, shot.height - 2 * inset, horizontal);
+  const PixelRect half = (secondHalf ? halves.second : halves.first).Moved(inset, inset);
+  const int first = secondHalf ? 5 : 1;
+  return BestFrame(shot, half, first, first + 3, [&](int frame) {
+    PixelImage picture;
+    picture.Resize(shot.width, shot.height, PixelOf(skin.ColorButtonFace));
+    StretchCopy(picture, half, strip, FrameInStrip(strip.width, strip.height, 8, frame, StripLayout::SideBySide),
+                true);
+    const PixelRect g = FrameInStrip(glyphs.width, glyphs.height, 8, frame, StripLayout::SideBySide);
+    const int x = half.left + (half.Width() - g.Width()) / 2, y = half.top + (half.Height() - g.Height()) / 2;
+    StretchCopy(picture, {x, y, x + g.Width(), y + g.Height()}, glyphs, g, true);
+    return picture;
+  });
 }
 
 }  // namespace korvale::testing
