@@ -184,7 +184,9 @@ void RegisterControls() {
       .Enumeration<TComboBoxStyle>("Style", {"csDropDown", "csSimple", "csDropDownList"},
                                    [](TCustomComboBox& c) { return c.Style(); },
                                    [](TCustomComboBox& c, TComboBoxStyle v) { c.SetStyle(v); },
-                                   TComboBoxStyle::csDropDown);
+                                   TComboBoxStyle::csDropDown)
+      .Lines("Items", [](TCustomComboBox& c) { return c.Items(); },
+             [](TCustomComboBox& c, const std::vector<std::string>& v) { c.SetItems(v); });
   RegisterPublishedClass<TComboBox>("TComboBox", "TCustomComboBox").Creatable();
   RegisterPublishedClass<TTabControl>("TTabControl", "TWinControl")
       .Creatable()
