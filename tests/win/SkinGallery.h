@@ -194,6 +194,14 @@ inline int ShownMarkFrame(HWND window, const TSkinData& skin, const TBitmap& str
   return best;
 }
 
+// The image upside down, as the skin engine's vertical flip leaves it.
+inline PixelImage FlippedVertically(const PixelImage& image) {
+  PixelImage flipped = image;
+  for (int y = 0; y < image.height; ++y)
+    for (int x = 0; x < image.width; ++x) flipped.Set(x, y, image.At(x, image.height - 1 - y));
+  return flipped;
+}
+
 // How many pixels of `rect` in the capture equal the picture, magenta of the picture skipped.
 inline int Agreeing(const PixelBuffer& shot, const PixelImage& picture, PixelRect rect) {
   int score = 0;

@@ -20,13 +20,6 @@
 namespace korvale::testing {
 namespace {
 
-PixelImage FlippedVertically(const PixelImage& image) {
-  PixelImage flipped = image;
-  for (int y = 0; y < image.height; ++y)
-    for (int x = 0; x < image.width; ++x) flipped.Set(x, y, image.At(x, image.height - 1 - y));
-  return flipped;
-}
-
 // One gallery form serves the suite; each case skins it from its skin and unskins it again.
 class SkinnedTabSetAndUpDowns : public ::testing::TestWithParam<int> {
  protected:

@@ -28,13 +28,6 @@ PixelImage AsDrawn(const PixelImage& strip, TabSide side) {
   return turned;
 }
 
-PixelImage Flipped(const PixelImage& image) {
-  PixelImage flipped = image;
-  for (int y = 0; y < image.height; ++y)
-    for (int x = 0; x < image.width; ++x) flipped.Set(x, y, image.At(x, image.height - 1 - y));
-  return flipped;
-}
-
 class SkinnedTabs : public ::testing::TestWithParam<std::tuple<int, TTabPosition>> {
  protected:
   void SetUp() override {
@@ -80,7 +73,7 @@ TEST_P(SkinnedTabs, EveryTabShowsItsFrameAsIfOnTop) {
     for (int x = 0; x < strip.Width(); ++x) cut.Set(x, y, shot.At(strip.left + x, strip.top + y));
   const PixelImage drawn = AsDrawn(cut, side);
   const TDataSkinBorder& e = *skin.Tabs;
-  const PixelImage frames = side == TabSide::Bottom ? Flipped(e.Image->ToImage()) : e.Image->ToImage();
+  const PixelImage frames = side == TabSide::Bottom ? FlippedVertically(e.Image->ToImage()) : e.Image->ToImage();
   const FrameMargins margins{e.LeftWidth, e.TopHeight, e.RightWidth, e.BottomHeight};
   const int focused = static_cast<int>(SendMessageA(window, TCM_GETCURFOCUS, 0, 0));
   for (int i = 0; i < 3; ++i) {
