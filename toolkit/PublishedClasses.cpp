@@ -192,7 +192,9 @@ void RegisterControls() {
       .Creatable()
       .Enumeration<TTabPosition>("TabPosition", {"tpTop", "tpBottom", "tpLeft", "tpRight"},
                                  [](TTabControl& c) { return c.TabPosition(); },
-                                 [](TTabControl& c, TTabPosition v) { c.SetTabPosition(v); }, TTabPosition::tpTop);
+                                 [](TTabControl& c, TTabPosition v) { c.SetTabPosition(v); }, TTabPosition::tpTop)
+      .Lines("Tabs", [](TTabControl& c) { return c.Tabs(); },
+             [](TTabControl& c, const std::vector<std::string>& v) { c.SetTabs(v); });
   RegisterPublishedClass<TTabSet>("TTabSet", "TCustomControl")
       .Creatable()
       .Lines("Tabs", [](TTabSet& c) { return c.Tabs(); },

@@ -1,5 +1,6 @@
-// Tab controls with their tabs on each side, skinned from each of the six bundled skins: the
-// strip, turned back in software, shows every tab as the top-tab picture of its frame.
+// The gallery's tab controls, their tabs on each side, skinned from each of the six bundled
+// skins: the strip, turned back in software, shows every tab as the top-tab picture of its
+// frame.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -33,12 +34,8 @@ class SkinnedTabs : public ::testing::TestWithParam<std::tuple<int, TTabPosition
   void SetUp() override {
     LoadBundledSkin(skin, std::get<0>(GetParam()));
     form = TForm::Create<TGalleryForm>(&Application());
-    form->SetClientWidth(720);
-    tabs = new TTabControl(form);
-    tabs->SetTabPosition(std::get<1>(GetParam()));
-    tabs->SetParent(form);
-    tabs->SetBounds(490, 16, 220, 160);  // clear of the gallery's controls
-    for (const char* text : {"One", "Two", "Three"}) tabs->AddTab(text);
+    static const char* const names[] = {"TabControlTop", "TabControlBottom", "TabControlLeft", "TabControlRight"};
+    tabs = form->Find<TTabControl>(names[static_cast<int>(std::get<1>(GetParam()))]);
     form->Show();
   }
   void TearDown() override {
