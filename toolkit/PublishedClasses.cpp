@@ -224,6 +224,26 @@ void RegisterControls() {
                                    [](TUpDown& c, TUDOrientation v) { c.SetOrientation(v); },
                                    TUDOrientation::udVertical)
       .Event("OnChange", &TUpDown::OnChange);
+  RegisterPublishedClass<TStatusPanelItem>("TStatusPanel", "")
+      .String("Text", [](TStatusPanelItem& p) { return p.Panel.Text; },
+              [](TStatusPanelItem& p, const std::string& v) { p.Panel.Text = v; })
+      .Integer("Width", [](TStatusPanelItem& p) -> I { return p.Panel.Width; },
+               [](TStatusPanelItem& p, I v) { p.Panel.Width = static_cast<int>(v); }, 50)
+      .Enumeration<TAlignment>(
+          "Alignment", {"taLeftJustify", "taRightJustify", "taCenter"},
+          [](TStatusPanelItem& p) {
+            return p.Panel.Alignment == DT_RIGHT    ? TAlignment::taRightJustify
+                   : p.Panel.Alignment == DT_CENTER ? TAlignment::taCenter
+                                                    : TAlignment::taLeftJustify;
+          },
+          [](TStatusPanelItem& p, TAlignment v) {
+            p.Panel.Alignment = v == TAlignment::taRightJustify ? DT_RIGHT : v == TAlignment::taCenter ? DT_CENTER : DT_LEFT;
+          },
+          TAlignment::taLeftJustify)
+      .Enumeration<TStatusPanelBevel>("Bevel", {"pbNone", "pbLowered", "pbRaised"},
+                                      [](TStatusPanelItem& p) { return p.Panel.Bevel; },
+                                      [](TStatusPanelItem& p, TStatusPanelBevel v) { p.Panel.Bevel = v; },
+                                      TStatusPanelBevel::pbLowered);
   RegisterPublishedClass<TStatusBar>("TStatusBar", "TWinControl")
       .Creatable()
       .Boolean("SimplePanel", [](TStatusBar& c) { return c.SimplePanel(); },
@@ -231,7 +251,8 @@ void RegisterControls() {
       .String("SimpleText", [](TStatusBar& c) { return c.SimpleText(); },
               [](TStatusBar& c, const std::string& v) { c.SetSimpleText(v); })
       .Boolean("SizeGrip", [](TStatusBar& c) { return c.SizeGrip(); },
-               [](TStatusBar& c, bool v) { c.SetSizeGrip(v); }, true);
+               [](TStatusBar& c, bool v) { c.SetSizeGrip(v); }, true)
+      .Collection("Panels", [](TStatusBar& c) -> TCollection& { return c.PanelItems(); });
   RegisterPublishedClass<TTrackBar>("TTrackBar", "TWinControl")
       .Creatable()
       .Integer("Min", [](TTrackBar& c) -> I { return c.Min(); }, [](TTrackBar& c, I v) { c.SetMin(static_cast<int>(v)); }, 0)

@@ -54,13 +54,7 @@ class SkinnedBars : public ::testing::TestWithParam<int> {
     bar = form->Find<TProgressBar>("ProgressBar1");
     combo = form->Find<TComboBox>("ComboBox1");
     simple = form->Find<TComboBox>("SimpleCombo");
-    // The panels are not stored in form descriptions.
-    status = new TStatusBar(form);
-    status->SetParent(form);
-    status->SetBounds(0, 340 - 22, 480, 22);
-    status->SetPanels({{"One", 80, DT_LEFT, TStatusPanelBevel::pbRaised},
-                       {"Two", 80, DT_CENTER, TStatusPanelBevel::pbNone},
-                       {"", 80, DT_RIGHT, TStatusPanelBevel::pbLowered}});
+    status = form->Find<TStatusBar>("StatusBar1");
     form->Show();
   }
   void TearDown() override {
