@@ -65,11 +65,6 @@ class SkinnedMainWindow : public ::testing::TestWithParam<int> {
   static S* SkinnerOf(TWinControl* control) {
     return dynamic_cast<S*>(main_->Skinner()->FindSkinner(control->Handle()));
   }
-  HWND UpDownWindow() { return form_->loginserverport->ButtonHandle(); }
-
-  // The frame the up-down's first (upper) half shows, of frames 1 to 4.
-  int UpperHalfFrame() { return ShownUpDownFrame(UpDownWindow(), Skin(), false, true, false); }
-
   static inline RealMainWindow* main_ = nullptr;
   TForm1* form_ = nullptr;
 };
@@ -78,26 +73,7 @@ TEST_P(SkinnedMainWindow, SpinEditHalvesFollowThePointerAndStillStep) {
   TSpinEdit* spin = form_->loginserverport;
   auto* edit = SkinnerOf<TSkinEdit>(spin);
   ASSERT_NE(edit, nullptr);
-  ASSERT_TRUE(WaitFor([&] { return edit->UpDown() != nullptr; })) << "found when the edit first paints";
-  HWND updown = UpDownWindow();
-  RECT client{};
-  GetClientRect(updown, &client);
-  MovePointer(form_->Handle(), {2, 2});
-  EXPECT_TRUE(WaitForSettled([&] { return UpperHalfFrame() == 1; }));
-  // Points are relative to the window; the up-down's client starts at its window's corner.
-  const POINT upper{client.right / 2, client.bottom / 4};
-  MovePointer(updown, upper);
-  EXPECT_TRUE(WaitForSettled([&] { return UpperHalfFrame() == 4; })) << "hot";
-  const int value = spin->Value();
-  Press();
-  EXPECT_TRUE(WaitFor([&] { return UpperHalfFrame() == 2; })) << "pressed";
-  Release();
-  // Held long on a loaded machine, the button repeats: at least one step.
-  EXPECT_TRUE(WaitFor([&] { return spin->Value() > value; })) << "the value steps";
-  EXPECT_TRUE(WaitForSettled([&] { return UpperHalfFrame() == 4; }));
-  const int stepped = spin->Value();
-  SendMessageA(spin->Handle(), WM_KEYDOWN, VK_DOWN, 0);
-  EXPECT_EQ(spin->Value(), stepped - spin->Increment());
+  ExpectSpinEditFollowsThePointer(*spin, *edit, Skin(), form_->Handle());
 }
 
 TEST_P(SkinnedMainWindow, EditsWearTheSkinBorder) {

@@ -14,14 +14,17 @@
 #include "core/SoftBlit.h"
 #include "skin/controls/ControlDispatch.h"
 #include "skin/controls/SkinControl.h"
+#include "skin/controls/SkinEdit.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/SkinDataClasses.h"
 #include "skin/data/SkinStore.h"
+#include "tests/support/PointerInput.h"
 #include "tests/support/WinTestSupport.h"
 #include "tests/win/SkinTestSkins.h"
 #include "toolkit/Application.h"
 #include "toolkit/Canvas.h"
 #include "toolkit/Form.h"
+#include "toolkit/SpinEdit.h"
 #include "toolkit/FormReader.h"
 #include "toolkit/TypInfo.h"
 
@@ -246,6 +249,33 @@ inline int ShownUpDownFrame(HWND window, const TSkinData& skin, bool horizontal,
     StretchCopy(picture, {x, y, x + g.Width(), y + g.Height()}, glyphs, g, true);
     return picture;
   });
+}
+
+// A skinned spin edit under the real pointer: its up-down's upper half normal with the
+// pointer away (at `away`'s corner), hot over it, pressed by a press, and the value still
+// steps by the mouse and the keyboard.
+inline void ExpectSpinEditFollowsThePointer(TSpinEdit& spin, TSkinEdit& skinner, const TSkinData& skin, HWND away) {
+  ASSERT_TRUE(WaitFor([&] { return skinner.UpDown() != nullptr; })) << "found when the edit first paints";
+  HWND updown = spin.ButtonHandle();
+  const auto upper = [&] { return ShownUpDownFrame(updown, skin, false, true, false); };
+  RECT client{};
+  GetClientRect(updown, &client);
+  MovePointer(away, {2, 2});
+  EXPECT_TRUE(WaitForSettled([&] { return upper() == 1; }));
+  // Points are relative to the window; the up-down's client starts at its window's corner.
+  MovePointer(updown, {client.right / 2, client.bottom / 4});
+  EXPECT_TRUE(WaitForSettled([&] { return upper() == 4; })) << "hot";
+  const int value = spin.Value();
+  Press();
+  EXPECT_TRUE(WaitFor([&] { return upper() == 2; })) << "pressed";
+  Release();
+  // Held long on a loaded machine, the button repeats: at least one step.
+  EXPECT_TRUE(WaitFor([&] { return spin.Value() > value; })) << "the value steps";
+  EXPECT_TRUE(WaitForSettled([&] { return upper() == 4; }));
+  const int stepped = spin.Value();
+  SendMessageA(spin.Handle(), WM_KEYDOWN, VK_DOWN, 0);
+  EXPECT_EQ(spin.Value(), stepped - spin.Increment());
+  MovePointer(away, {2, 2});
 }
 
 }  // namespace korvale::testing

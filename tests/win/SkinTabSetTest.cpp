@@ -1,6 +1,7 @@
-// The gallery's old-style tab set and stand-alone up-down buttons under each of the six
-// bundled skins: tabs from the flipped Tabs element, the scroller and the up-downs in their
-// element's frames as the real pointer moves and presses, and the native look back after.
+// The gallery's old-style tab set, stand-alone up-down buttons and spin edit under each of
+// the six bundled skins: tabs from the flipped Tabs element, the scroller and the up-downs in
+// their element's frames as the real pointer moves and presses, and the native look back
+// after; and the date pickers' skinners.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -131,6 +132,15 @@ TEST_P(SkinnedTabSetAndUpDowns, UpDownsFollowThePointerAndStillStep) {
   }
 }
 
+TEST_P(SkinnedTabSetAndUpDowns, SpinEditHalvesFollowThePointerAndStillStep) {
+  auto* spin = form_->Find<TSpinEdit>("SpinEdit1");
+  SkinGallery();
+  auto* skinner = dynamic_cast<TSkinEdit*>(host_.SkinnerOf(spin));
+  ASSERT_NE(skinner, nullptr);
+  ExpectSpinEditFollowsThePointer(*spin, *skinner, skin_, form_->Handle());
+  spin->SetValue(5);
+}
+
 INSTANTIATE_TEST_SUITE_P(SixSkins, SkinnedTabSetAndUpDowns, ::testing::Range(0, 6),
                          [](const auto& info) { return std::string(kBundledSkinNames[info.param]); });
 
@@ -139,9 +149,14 @@ TEST(SkinnedDatePickers, TheDateModeChoosesTheSkinner) {
   LoadBundledSkin(skin, 0);
   TTestSkinnerHost host;
   std::unique_ptr<TGalleryForm> form(TForm::Create<TGalleryForm>(&Application()));
+  form->Show();
   TControlDispatch(host, skin).SkinComponents(*form);
   EXPECT_NE(dynamic_cast<TSkinComBox*>(host.SkinnerOf(form->FindComponent("DateTimePicker1"))), nullptr);
-  EXPECT_NE(dynamic_cast<TSkinEdit*>(host.SkinnerOf(form->FindComponent("DateTimePicker2"))), nullptr);
+  auto* edit = dynamic_cast<TSkinEdit*>(host.SkinnerOf(form->FindComponent("DateTimePicker2")));
+  ASSERT_NE(edit, nullptr);
+  // The edit skinner finds the picker's own up-down when it first paints.
+  RedrawWindow(form->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  EXPECT_TRUE(WaitFor([&] { return edit->UpDown() != nullptr; }));
 }
 
 }  // namespace
