@@ -89,39 +89,7 @@ TEST_P(SkinnedMainWindow, EditsWearTheSkinBorder) {
 TEST_P(SkinnedMainWindow, PageControlDrawsItsTabsAndBorderRingFromTheTabsElement) {
   HWND tabs = form_->PageControl1->Handle();
   ASSERT_NE(SkinnerOf<TSkinTab>(form_->PageControl1), nullptr);
-  const TDataSkinBorder& e = *Skin().Tabs;
-  const PixelImage strip = e.Image->ToImage();
-  const PixelBuffer shot = CaptureWindow(tabs);
-  const FrameMargins margins{e.LeftWidth, e.TopHeight, e.RightWidth, e.BottomHeight};
-  const int selected = static_cast<int>(SendMessageA(tabs, TCM_GETCURFOCUS, 0, 0));
-  RECT display{0, 0, shot.width, shot.height};
-  SendMessageA(tabs, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
-  const int stripBottom = display.top - 3;
-  for (int i = 0; i < 2; ++i) {
-    RECT r{};
-    ASSERT_TRUE(SendMessageA(tabs, TCM_GETITEMRECT, i, reinterpret_cast<LPARAM>(&r)));
-    const PixelRect tab = PixelRect{r.left, r.top, r.right, r.bottom}.Moved(0, 1);
-    const PixelRect shown{tab.left, tab.top, tab.right, std::min(tab.bottom, stripBottom)};
-    const int frame = BestFrame(shot, shown, 1, 2, [&](int f) {
-      PixelImage picture;
-      picture.Resize(shot.width, shot.height, kTransparentKey);
-      CopyImage(picture, tab.left, tab.top,
-                ComposeFrame(tab.Width(), tab.Height(), strip, e.FrameCount, f, StripLayout::SideBySide, margins,
-                             e.Tile != 0));
-      return picture;
-    });
-    EXPECT_EQ(frame, i == selected ? 2 : 1) << "tab " << i;
-  }
-  // The ring: the border image's top-left corner at the display area's, grown by 4 (the
-  // rows the pages do not cover).
-  const PixelImage border = e.Image2->ToImage();
-  int differing = 0;
-  for (int y = 0; y < 3; ++y)
-    for (int x = 0; x < 4; ++x) {
-      const std::uint32_t want = border.At(x, y) & 0xFFFFFF;
-      differing += (shot.At(display.left - 4 + x, display.top - 3 + y) & 0xFFFFFF) != want;
-    }
-  EXPECT_EQ(differing, 0);
+  ExpectPageControlDrawnFromTabs(tabs, Skin());
 }
 
 TEST_P(SkinnedMainWindow, TrackBarThumbIsFrameTwoOfItsElement) {

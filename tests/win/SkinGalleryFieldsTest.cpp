@@ -1,7 +1,8 @@
-// The gallery's old-style tab set, stand-alone up-down buttons and spin edit under each of
-// the six bundled skins: tabs from the flipped Tabs element, the scroller and the up-downs in
-// their element's frames as the real pointer moves and presses, and the native look back
-// after; and the date pickers' skinners.
+// The gallery's old-style tab set, stand-alone up-down buttons, page control and spin edit
+// under each of the six bundled skins: tabs from the flipped Tabs element (and the page
+// control's from the element itself), the scroller and the up-downs in their element's
+// frames as the real pointer moves and presses, and the native look back after; and the
+// date pickers' skinners.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -11,6 +12,7 @@
 #include "core/SoftBlit.h"
 #include "skin/controls/SkinComBox.h"
 #include "skin/controls/SkinEdit.h"
+#include "skin/controls/SkinTab.h"
 #include "skin/controls/SkinTab31.h"
 #include "skin/controls/SkinUpDown.h"
 #include "tests/support/PointerInput.h"
@@ -22,7 +24,7 @@ namespace korvale::testing {
 namespace {
 
 // One gallery form serves the suite; each case skins it from its skin and unskins it again.
-class SkinnedTabSetAndUpDowns : public ::testing::TestWithParam<int> {
+class SkinnedGalleryFields : public ::testing::TestWithParam<int> {
  protected:
   static void SetUpTestSuite() {
     form_ = TForm::Create<TGalleryForm>(&Application());
@@ -53,7 +55,7 @@ class SkinnedTabSetAndUpDowns : public ::testing::TestWithParam<int> {
   TTestSkinnerHost host_;
 };
 
-TEST_P(SkinnedTabSetAndUpDowns, TabSetDrawsItsTabsFromTheFlippedTabsElement) {
+TEST_P(SkinnedGalleryFields, TabSetDrawsItsTabsFromTheFlippedTabsElement) {
   auto* tabSet = form_->Find<TTabSet>("TabSet1");
   HWND window = tabSet->Handle();
   const PixelBuffer native = CaptureWindow(window);
@@ -91,7 +93,7 @@ TEST_P(SkinnedTabSetAndUpDowns, TabSetDrawsItsTabsFromTheFlippedTabsElement) {
   EXPECT_EQ(CaptureWindow(window).pixels, native.pixels);
 }
 
-TEST_P(SkinnedTabSetAndUpDowns, UpDownsFollowThePointerAndStillStep) {
+TEST_P(SkinnedGalleryFields, UpDownsFollowThePointerAndStillStep) {
   // The half that steps the position up: the upper one, or the right one.
   const struct {
     const char* name;
@@ -132,7 +134,7 @@ TEST_P(SkinnedTabSetAndUpDowns, UpDownsFollowThePointerAndStillStep) {
   }
 }
 
-TEST_P(SkinnedTabSetAndUpDowns, SpinEditHalvesFollowThePointerAndStillStep) {
+TEST_P(SkinnedGalleryFields, SpinEditHalvesFollowThePointerAndStillStep) {
   auto* spin = form_->Find<TSpinEdit>("SpinEdit1");
   SkinGallery();
   auto* skinner = dynamic_cast<TSkinEdit*>(host_.SkinnerOf(spin));
@@ -141,7 +143,14 @@ TEST_P(SkinnedTabSetAndUpDowns, SpinEditHalvesFollowThePointerAndStillStep) {
   spin->SetValue(5);
 }
 
-INSTANTIATE_TEST_SUITE_P(SixSkins, SkinnedTabSetAndUpDowns, ::testing::Range(0, 6),
+TEST_P(SkinnedGalleryFields, PageControlDrawsItsTabsAndBorderRingFromTheTabsElement) {
+  HWND tabs = form_->Find<TWinControl>("PageControl1")->Handle();
+  SkinGallery();
+  ASSERT_NE(dynamic_cast<TSkinTab*>(host_.FindSkinner(tabs)), nullptr);
+  ExpectPageControlDrawnFromTabs(tabs, skin_);
+}
+
+INSTANTIATE_TEST_SUITE_P(SixSkins, SkinnedGalleryFields, ::testing::Range(0, 6),
                          [](const auto& info) { return std::string(kBundledSkinNames[info.param]); });
 
 TEST(SkinnedDatePickers, TheDateModeChoosesTheSkinner) {
