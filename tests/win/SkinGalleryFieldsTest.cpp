@@ -89,6 +89,15 @@ TEST_P(SkinnedGalleryFields, TabSetDrawsItsTabsFromTheFlippedTabsElement) {
     EXPECT_GT(scores[expected], scores[3 - expected]) << "tab " << tab.index;
     EXPECT_GT(scores[expected] * 2, place.Width() * place.Height()) << "tab " << tab.index;
   }
+  // The scroller's right arrow brings the next tab to the front, skinned or not.
+  HWND scroller = tabSet->Scroller()->Handle();
+  RECT arrows{};
+  GetClientRect(scroller, &arrows);
+  Click(scroller, {arrows.right * 3 / 4, arrows.bottom / 2});
+  EXPECT_TRUE(WaitFor([&] { return tabSet->FirstIndex() == 1; }));
+  EXPECT_EQ(tabSet->VisibleTabs().front().index, 1);
+  tabSet->SetFirstIndex(0);
+  MovePointer(form_->Handle(), {2, 2});
 }
 
 TEST_P(SkinnedGalleryFields, UpDownsFollowThePointerAndStillStep) {
