@@ -1,7 +1,7 @@
 #pragma once
 
 // The real main window in a program folder of its own (stand-in servers, lamps, settings on
-// loopback), skinned by its own skin data through a fresh process-wide skin manager, as the
+// loopback, made once for every opening), skinned by its own skin data through a fresh process-wide skin manager, as the
 // program starts it. Fixtures hold one as `main_`; `main_->` reaches the TForm1.
 #include <windows.h>
 
@@ -25,7 +25,11 @@ namespace korvale::testing {
 
 class RealMainWindow {
  public:
-  RealMainWindow(const std::string& folderPrefix, std::array<int, 3> ports) : folder_(folderPrefix), ports_(ports) {}
+  RealMainWindow(const std::string& folderPrefix, std::array<int, 3> ports) : folder_(folderPrefix) {
+    folder_.WriteSettings(ports, "");
+    folder_.AddServers();
+    folder_.AddLamps();
+  }
   ~RealMainWindow() { Close(); }
   RealMainWindow(const RealMainWindow&) = delete;
   RealMainWindow& operator=(const RealMainWindow&) = delete;
@@ -33,9 +37,6 @@ class RealMainWindow {
   // Creates and shows the window and waits until its frame skinner is attached.
   void Open() {
     FreeSkinManager();
-    folder_.WriteSettings(ports_, "");
-    folder_.AddServers();
-    folder_.AddLamps();
     form_.reset(TForm::Create<TForm1>(static_cast<TComponent*>(nullptr), folder_.Path()));
     ASSERT_FALSE(form_->StartUpFailed());
     Application().SetMainForm(form_.get());
@@ -54,7 +55,6 @@ class RealMainWindow {
 
   TForm1* operator->() const { return form_.get(); }
   TForm1* get() const { return form_.get(); }
-  const ProgramFolder& Folder() const { return folder_; }
   TSkinData& Skin() const { return *form_->SkinData1; }
 
   static TWinSkinForm* SkinnerOf(HWND window) {
@@ -75,7 +75,6 @@ class RealMainWindow {
 
  private:
   ProgramFolder folder_;
-  std::array<int, 3> ports_;
   std::unique_ptr<TForm1> form_;
 };
 
