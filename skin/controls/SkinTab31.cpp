@@ -41,7 +41,8 @@ void TSkinTab31::LoadImage() {
 bool TSkinTab31::BeforeMessage(TMessage& message) {
   switch (message.Msg) {
     case WM_PAINT:
-      // The tab set's own paint follows and finds nothing left to paint.
+      // The tab set's own paint follows: it finds nothing left to paint, or, into a given
+      // DC, the skin is drawn over it again afterwards.
       PaintHandler(message);
       return true;
     case WM_ERASEBKGND:
