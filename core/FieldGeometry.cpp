@@ -61,4 +61,20 @@ int ProgressFillRight(int left, int width, int position, int maximum) {
   return left + static_cast<int>(filled);
 }
 
+std::vector<TabSetTab> PlaceTabSetTabs(const std::vector<int>& textWidths, int first, int startMargin, int limit,
+                                       bool scrollButtons) {
+  constexpr int kTabPadding = 9;
+  constexpr int kScrollButtonsReserve = 12;
+  std::vector<TabSetTab> tabs;
+  const int end = scrollButtons ? limit - kScrollButtonsReserve : limit;
+  int x = startMargin;
+  for (int i = std::max(first, 0); i < static_cast<int>(textWidths.size()); ++i) {
+    const int width = textWidths[static_cast<size_t>(i)] + kTabPadding;
+    if (x + width > end) break;
+    tabs.push_back({i, x, x + width});
+    x += width;
+  }
+  return tabs;
+}
+
 }  // namespace korvale

@@ -3,6 +3,8 @@
 // Geometry of the field and tab skinners: the two halves of an up-down button and the frame
 // each half shows, and the placement of tab rectangles in a strip that is always drawn as if
 // the tabs were on top and then turned to their side.
+#include <vector>
+
 #include "core/FrameGeometry.h"
 
 namespace korvale {
@@ -32,6 +34,18 @@ PixelRect TabBufferSize(const PixelRect& strip, TabSide side);
 // (left: a quarter turn counter-clockwise, right: clockwise, bottom: as drawn) puts it in its
 // place; top tabs move down by 1.
 PixelRect TabInBuffer(const PixelRect& tab, const PixelRect& strip, TabSide side);
+
+// A tab of an old-style tab set: its index and its horizontal extent.
+struct TabSetTab {
+  int index;
+  int left;
+  int right;
+};
+// The tabs an old-style tab set shows from `first`: each its text width + 9 wide, side by side
+// from x = startMargin, while it ends by `limit` (12 pixels earlier when the scroll buttons
+// show); the first tab that does not fit ends the row.
+std::vector<TabSetTab> PlaceTabSetTabs(const std::vector<int>& textWidths, int first, int startMargin, int limit,
+                                       bool scrollButtons);
 
 // The right edge of the filled part of a progress bar: nothing filled unless both the
 // position and the maximum are positive; never past the bar.

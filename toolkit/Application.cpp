@@ -25,7 +25,7 @@ TApplication& Application() {
 
 TApplication::TApplication() {
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES |
-                                           ICC_UPDOWN_CLASS};
+                                           ICC_UPDOWN_CLASS | ICC_DATE_CLASSES};
   InitCommonControlsEx(&icc);
   char path[MAX_PATH] = {};
   GetModuleFileNameA(nullptr, path, MAX_PATH);

@@ -34,4 +34,10 @@ void TCustomComboBox::AddItem(const std::string& text) {
   if (HandleAllocated()) SendMessageA(handle_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
+void TCustomComboBox::SetItems(const std::vector<std::string>& items) {
+  items_.clear();
+  if (HandleAllocated()) SendMessageA(handle_, CB_RESETCONTENT, 0, 0);
+  for (const std::string& item : items) AddItem(item);
+}
+
 }  // namespace korvale

@@ -20,6 +20,7 @@ class TCustomComboBox : public TWinControl {
   void SetStyle(TComboBoxStyle style);
   const std::vector<std::string>& Items() const { return items_; }
   void AddItem(const std::string& text);
+  void SetItems(const std::vector<std::string>& items);
 
  protected:
   void CreateParams(TCreateParams& params) override;

@@ -8,6 +8,7 @@
 #include "toolkit/Button.h"
 #include "toolkit/CheckBox.h"
 #include "toolkit/ClientSocket.h"
+#include "toolkit/DateTimePicker.h"
 #include "toolkit/Edit.h"
 #include "toolkit/Form.h"
 #include "toolkit/Frame.h"
@@ -34,9 +35,11 @@
 #include "toolkit/ProgressBar.h"
 #include "toolkit/StatusBar.h"
 #include "toolkit/TabControl.h"
+#include "toolkit/TabSet.h"
 #include "toolkit/TrackBar.h"
 #include "toolkit/TreeView.h"
 #include "toolkit/TypInfo.h"
+#include "toolkit/UpDown.h"
 
 namespace korvale {
 
@@ -188,13 +191,66 @@ void RegisterControls() {
       .Enumeration<TComboBoxStyle>("Style", {"csDropDown", "csSimple", "csDropDownList"},
                                    [](TCustomComboBox& c) { return c.Style(); },
                                    [](TCustomComboBox& c, TComboBoxStyle v) { c.SetStyle(v); },
-                                   TComboBoxStyle::csDropDown);
+                                   TComboBoxStyle::csDropDown)
+      .Lines("Items", [](TCustomComboBox& c) { return c.Items(); },
+             [](TCustomComboBox& c, const std::vector<std::string>& v) { c.SetItems(v); });
   RegisterPublishedClass<TComboBox>("TComboBox", "TCustomComboBox").Creatable();
   RegisterPublishedClass<TTabControl>("TTabControl", "TWinControl")
       .Creatable()
       .Enumeration<TTabPosition>("TabPosition", {"tpTop", "tpBottom", "tpLeft", "tpRight"},
                                  [](TTabControl& c) { return c.TabPosition(); },
-                                 [](TTabControl& c, TTabPosition v) { c.SetTabPosition(v); }, TTabPosition::tpTop);
+                                 [](TTabControl& c, TTabPosition v) { c.SetTabPosition(v); }, TTabPosition::tpTop)
+      .Lines("Tabs", [](TTabControl& c) { return c.Tabs(); },
+             [](TTabControl& c, const std::vector<std::string>& v) { c.SetTabs(v); });
+  RegisterPublishedClass<TTabSet>("TTabSet", "TCustomControl")
+      .Creatable()
+      .Lines("Tabs", [](TTabSet& c) { return c.Tabs(); },
+             [](TTabSet& c, const std::vector<std::string>& v) { c.SetTabs(v); })
+      .Integer("TabIndex", [](TTabSet& c) -> I { return c.TabIndex(); },
+               [](TTabSet& c, I v) { c.SetTabIndex(static_cast<int>(v)); }, -1)
+      .Integer("StartMargin", [](TTabSet& c) -> I { return c.StartMargin(); },
+               [](TTabSet& c, I v) { c.SetStartMargin(static_cast<int>(v)); }, 5)
+      .Integer("EndMargin", [](TTabSet& c) -> I { return c.EndMargin(); },
+               [](TTabSet& c, I v) { c.SetEndMargin(static_cast<int>(v)); }, 5)
+      .Event("OnChange", &TTabSet::OnChange);
+  RegisterPublishedClass<TDateTimePicker>("TDateTimePicker", "TWinControl")
+      .Creatable()
+      .Enumeration<TDTDateMode>("DateMode", {"dmComboBox", "dmUpDown"},
+                                [](TDateTimePicker& c) { return c.DateMode(); },
+                                [](TDateTimePicker& c, TDTDateMode v) { c.SetDateMode(v); }, TDTDateMode::dmComboBox);
+  RegisterPublishedClass<TUpDown>("TUpDown", "TWinControl")
+      .Creatable()
+      .Integer("Min", [](TUpDown& c) -> I { return c.Min(); },
+               [](TUpDown& c, I v) { c.SetRange(static_cast<int>(v), c.Max()); }, 0)
+      .Integer("Max", [](TUpDown& c) -> I { return c.Max(); },
+               [](TUpDown& c, I v) { c.SetRange(c.Min(), static_cast<int>(v)); }, 100)
+      .Integer("Position", [](TUpDown& c) -> I { return c.Position(); },
+               [](TUpDown& c, I v) { c.SetPosition(static_cast<int>(v)); }, 0)
+      .Enumeration<TUDOrientation>("Orientation", {"udHorizontal", "udVertical"},
+                                   [](TUpDown& c) { return c.Orientation(); },
+                                   [](TUpDown& c, TUDOrientation v) { c.SetOrientation(v); },
+                                   TUDOrientation::udVertical)
+      .Event("OnChange", &TUpDown::OnChange);
+  RegisterPublishedClass<TStatusPanelItem>("TStatusPanel", "")
+      .String("Text", [](TStatusPanelItem& p) { return p.Panel.Text; },
+              [](TStatusPanelItem& p, const std::string& v) { p.Panel.Text = v; })
+      .Integer("Width", [](TStatusPanelItem& p) -> I { return p.Panel.Width; },
+               [](TStatusPanelItem& p, I v) { p.Panel.Width = static_cast<int>(v); }, 50)
+      .Enumeration<TAlignment>(
+          "Alignment", {"taLeftJustify", "taRightJustify", "taCenter"},
+          [](TStatusPanelItem& p) {
+            return p.Panel.Alignment == DT_RIGHT    ? TAlignment::taRightJustify
+                   : p.Panel.Alignment == DT_CENTER ? TAlignment::taCenter
+                                                    : TAlignment::taLeftJustify;
+          },
+          [](TStatusPanelItem& p, TAlignment v) {
+            p.Panel.Alignment = v == TAlignment::taRightJustify ? DT_RIGHT : v == TAlignment::taCenter ? DT_CENTER : DT_LEFT;
+          },
+          TAlignment::taLeftJustify)
+      .Enumeration<TStatusPanelBevel>("Bevel", {"pbNone", "pbLowered", "pbRaised"},
+                                      [](TStatusPanelItem& p) { return p.Panel.Bevel; },
+                                      [](TStatusPanelItem& p, TStatusPanelBevel v) { p.Panel.Bevel = v; },
+                                      TStatusPanelBevel::pbLowered);
   RegisterPublishedClass<TStatusBar>("TStatusBar", "TWinControl")
       .Creatable()
       .Boolean("SimplePanel", [](TStatusBar& c) { return c.SimplePanel(); },
@@ -202,7 +258,8 @@ void RegisterControls() {
       .String("SimpleText", [](TStatusBar& c) { return c.SimpleText(); },
               [](TStatusBar& c, const std::string& v) { c.SetSimpleText(v); })
       .Boolean("SizeGrip", [](TStatusBar& c) { return c.SizeGrip(); },
-               [](TStatusBar& c, bool v) { c.SetSizeGrip(v); }, true);
+               [](TStatusBar& c, bool v) { c.SetSizeGrip(v); }, true)
+      .Collection("Panels", [](TStatusBar& c) -> TCollection& { return c.PanelItems(); });
   RegisterPublishedClass<TTrackBar>("TTrackBar", "TWinControl")
       .Creatable()
       .Integer("Min", [](TTrackBar& c) -> I { return c.Min(); }, [](TTrackBar& c, I v) { c.SetMin(static_cast<int>(v)); }, 0)

@@ -31,21 +31,28 @@ void TStatusBar::CreateParams(TCreateParams& params) {
 
 void TStatusBar::InitializeHandle() { SendPanels(); }
 
+void TStatusBar::Loaded() {
+  TWinControl::Loaded();
+  SendPanels();
+}
+
+std::vector<TStatusPanel> TStatusBar::Panels() const {
+  std::vector<TStatusPanel> panels;
+  for (int i = 0; i < panels_.Count(); ++i) panels.push_back(static_cast<TStatusPanelItem*>(panels_.Items(i))->Panel);
+  return panels;
+}
+
 void TStatusBar::SendPanels() {
   if (!HandleAllocated()) return;
   SendMessageA(handle_, SB_SIMPLE, simplePanel_, 0);
   SendMessageA(handle_, SB_SETTEXTA, SB_SIMPLEID, reinterpret_cast<LPARAM>(simpleText_.c_str()));
+  const std::vector<TStatusPanel> panels = Panels();
   std::vector<int> edges;
   int right = 0;
-  for (const TStatusPanel& panel : panels_) edges.push_back(right += panel.Width);
+  for (const TStatusPanel& panel : panels) edges.push_back(right += panel.Width);
   SendMessageA(handle_, SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
-  for (size_t i = 0; i < panels_.size(); ++i)
-    SendMessageA(handle_, SB_SETTEXTA, i | BevelFlags(panels_[i].Bevel), reinterpret_cast<LPARAM>(panels_[i].Text.c_str()));
-}
-
-void TStatusBar::SetPanels(std::vector<TStatusPanel> panels) {
-  panels_ = std::move(panels);
-  SendPanels();
+  for (size_t i = 0; i < panels.size(); ++i)
+    SendMessageA(handle_, SB_SETTEXTA, i | BevelFlags(panels[i].Bevel), reinterpret_cast<LPARAM>(panels[i].Text.c_str()));
 }
 
 void TStatusBar::SetSimplePanel(bool simple) {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "toolkit/Collection.h"
 #include "toolkit/WinControl.h"
 
 namespace korvale {
@@ -20,13 +21,21 @@ struct TStatusPanel {
   bool RightToLeft = false;
 };
 
+// One panel as the form description stores it, an item of the status bar's Panels.
+class TStatusPanelItem : public TCollectionItem {
+ public:
+  using TCollectionItem::TCollectionItem;
+  std::string ClassName() const override { return "TStatusPanel"; }
+  TStatusPanel Panel;
+};
+
 class TStatusBar : public TWinControl {
  public:
   explicit TStatusBar(TComponent* owner);
   std::string ClassName() const override { return "TStatusBar"; }
 
-  const std::vector<TStatusPanel>& Panels() const { return panels_; }
-  void SetPanels(std::vector<TStatusPanel> panels);
+  std::vector<TStatusPanel> Panels() const;
+  TCollection& PanelItems() { return panels_; }
   bool SimplePanel() const { return simplePanel_; }
   void SetSimplePanel(bool simple);
   const std::string& SimpleText() const { return simpleText_; }
@@ -37,11 +46,13 @@ class TStatusBar : public TWinControl {
  protected:
   void CreateParams(TCreateParams& params) override;
   void InitializeHandle() override;
+  // The form reader fills the panels item by item; the window learns them once, here.
+  void Loaded() override;
 
  private:
   void SendPanels();
 
-  std::vector<TStatusPanel> panels_;
+  TCollection panels_{this, TCollection::FactoryOf<TStatusPanelItem>()};
   bool simplePanel_ = false;
   std::string simpleText_;
   bool sizeGrip_ = true;

@@ -48,4 +48,10 @@ void TTabControl::AddTab(const std::string& text) {
   if (HandleAllocated()) InsertTab(handle_, static_cast<int>(tabs_.size()) - 1, text);
 }
 
+void TTabControl::SetTabs(const std::vector<std::string>& tabs) {
+  tabs_.clear();
+  if (HandleAllocated()) SendMessageA(handle_, TCM_DELETEALLITEMS, 0, 0);
+  for (const std::string& tab : tabs) AddTab(tab);
+}
+
 }  // namespace korvale

@@ -19,6 +19,7 @@ class TTabControl : public TWinControl {
   void SetTabPosition(TTabPosition position);
   const std::vector<std::string>& Tabs() const { return tabs_; }
   void AddTab(const std::string& text);
+  void SetTabs(const std::vector<std::string>& tabs);
 
  protected:
   void CreateParams(TCreateParams& params) override;

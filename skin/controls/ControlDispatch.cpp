@@ -24,11 +24,14 @@
 #include "skin/controls/SkinSpeedButton.h"
 #include "skin/controls/SkinStatusBar.h"
 #include "skin/controls/SkinTab.h"
+#include "skin/controls/SkinTab31.h"
 #include "skin/controls/SkinTrackBar.h"
+#include "skin/controls/SkinUpDown.h"
 #include "skin/data/SkinData.h"
 #include "toolkit/BitBtn.h"
 #include "toolkit/CheckBox.h"
 #include "toolkit/ComboBox.h"
+#include "toolkit/DateTimePicker.h"
 #include "toolkit/Edit.h"
 #include "toolkit/Form.h"
 #include "toolkit/Frame.h"
@@ -174,7 +177,8 @@ const std::array<DispatchRow, 33> kRows{{
     {[](const Candidate& c) { return c.Named({"TTABCONTROL"}) && c.Has(xcTab) && c.tabs; },
      [](TControlDispatch& d, const Candidate& c) { Attach<TSkinTab>(d, c.ctl, false); }},
     // The Skin3rd mapping sits here; it is asked before this table's second row.
-    {[](const Candidate& c) { return c.Named({"TTABSET"}) && c.Has(xcTab) && c.tabs; }, kNoSkinnerYet},
+    {[](const Candidate& c) { return c.Named({"TTABSET"}) && c.Has(xcTab) && c.tabs; },
+     [](TControlDispatch& d, const Candidate& c) { Attach<TSkinTab31>(d, c.ctl, false); }},
     {[](const Candidate& c) { return c.Named({"TTABBEDNOTEBOOK"}) && c.Has(xcTab) && c.tabs; }, kNoSkinnerYet},
     {[](const Candidate& c) { return c.Named({"TMVCPANEL"}); },
      [](TControlDispatch& d, const Candidate& c) { d.SkinComponents(c.ctl); }},
@@ -184,7 +188,8 @@ const std::array<DispatchRow, 33> kRows{{
      [](TControlDispatch& d, const Candidate& c) { Attach<TSkinCheckBox>(d, c.ctl, false); }},
     {[](const Candidate& c) { return c.Named({"TTRACKBAR"}) && c.Has(xcButton); },
      [](TControlDispatch& d, const Candidate& c) { Attach<TSkinTrackBar>(d, c.ctl, false); }},
-    {[](const Candidate& c) { return c.Named({"TUPDOWN"}) && c.Has(xcButton); }, kNoSkinnerYet},
+    {[](const Candidate& c) { return c.Named({"TUPDOWN"}) && c.Has(xcButton); },
+     [](TControlDispatch& d, const Candidate& c) { Attach<TSkinUpDown>(d, c.ctl, false); }},
     {[](const Candidate& c) { return c.Is<TCustomRadioGroup>() && c.Has(xcRadioButton); },
      [](TControlDispatch& d, const Candidate& c) { GroupOf<TSkinRadioButton>(d, c.ctl, true); }},
     {[](const Candidate& c) { return c.Named({"TDBNAVIGATOR"}) && c.Has(xcPanel); },
@@ -213,7 +218,13 @@ const std::array<DispatchRow, 33> kRows{{
        if (dynamic_cast<TCustomComboBox&>(c.ctl).Style() != TComboBoxStyle::csSimple)
          Attach<TSkinComBox>(d, c.ctl, false);
      }},
-    {[](const Candidate& c) { return c.Named({"TDATETIMEPICKER"}) && c.Has(xcEdit); }, kNoSkinnerYet},
+    {[](const Candidate& c) { return c.Named({"TDATETIMEPICKER"}) && c.Has(xcEdit); },
+     [](TControlDispatch& d, const Candidate& c) {
+       // The mode byte is DateMode: in up-down mode (1) the picker has no drop-down button.
+       auto* picker = dynamic_cast<TDateTimePicker*>(&c.ctl);
+       if (picker && picker->DateMode() == TDTDateMode::dmUpDown) Attach<TSkinEdit>(d, c.ctl, false);
+       else Attach<TSkinComBox>(d, c.ctl, false);
+     }},
     {[](const Candidate& c) { return c.Has(xcScrollbar) && c.Named({"TRICHEDIT"}); }, OwnTrackingBars},
     {[](const Candidate& c) { return c.Has(xcScrollbar) && c.Named({"TWWDBRICHEDIT", "TDXDBMEMO"}); },
      OwnTrackingBars},

@@ -74,5 +74,29 @@ TEST(FieldGeometry, ProgressFillsInProportionWithinTheBar) {
   for (const auto& c : cases) EXPECT_EQ(ProgressFillRight(10, 100, c.position, c.maximum), c.right);
 }
 
+TEST(FieldGeometry, TabSetTabsSitSideBySideWhileTheyFit) {
+  const std::vector<int> widths{20, 30, 10, 40};
+  // Margin 5: tabs 29, 39, 19 and 49 wide end at 34, 73, 92 and 141.
+  const struct {
+    int first, limit;
+    bool scroll;
+    std::vector<int> rights;
+  } cases[] = {{0, 141, false, {34, 73, 92, 141}},
+               {0, 140, false, {34, 73, 92}},
+               {0, 141, true, {34, 73, 92}},
+               {0, 103, true, {34, 73}},
+               {0, 104, true, {34, 73, 92}},
+               {2, 200, false, {24, 73}},
+               {0, 33, false, {}}};
+  for (const auto& c : cases) {
+    std::vector<int> rights;
+    for (const TabSetTab& t : PlaceTabSetTabs(widths, c.first, 5, c.limit, c.scroll)) rights.push_back(t.right);
+    EXPECT_EQ(rights, c.rights) << c.first << " " << c.limit << " " << c.scroll;
+  }
+  const std::vector<TabSetTab> fromThird = PlaceTabSetTabs(widths, 2, 5, 200, false);
+  EXPECT_EQ(fromThird.front().index, 2);
+  EXPECT_EQ(fromThird.front().left, 5);
+}
+
 }  // namespace
 }  // namespace korvale

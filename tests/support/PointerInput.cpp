@@ -27,15 +27,6 @@ void SendMouse(DWORD flags, POINT screen = {}) {
   SendInput(1, &input, sizeof input);
 }
 
-void Press(MouseButton button) {
-  lastPressTick = GetTickCount();
-  SendMouse(button == MouseButton::kLeft ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_RIGHTDOWN);
-}
-
-void Release(MouseButton button) {
-  SendMouse(button == MouseButton::kLeft ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_RIGHTUP);
-}
-
 bool MouseInputQueued() { return HIWORD(GetQueueStatus(QS_MOUSE)) != 0; }
 
 // Under Wine the display echoes every move back as input of its own, late: an echo of an
@@ -47,6 +38,15 @@ LRESULT CALLBACK DropEchoes(int code, WPARAM wParam, LPARAM lParam) {
 }
 
 }  // namespace
+
+void Press(MouseButton button) {
+  lastPressTick = GetTickCount();
+  SendMouse(button == MouseButton::kLeft ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_RIGHTDOWN);
+}
+
+void Release(MouseButton button) {
+  SendMouse(button == MouseButton::kLeft ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_RIGHTUP);
+}
 
 POINT ScreenPointOf(HWND window, POINT at) {
   RECT r{};
@@ -78,8 +78,6 @@ void PressAt(HWND window, POINT at, MouseButton button) {
   MovePointer(window, at);
   Press(button);
 }
-
-void ReleaseButton(MouseButton button) { Release(button); }
 
 void DoubleClick(HWND window, POINT at) {
   WaitOutDoubleClick();

@@ -23,10 +23,12 @@ void MovePointer(HWND window, POINT at);
 // double click, so the double-click time is waited out first.
 void Click(HWND window, POINT at, MouseButton button = MouseButton::kLeft);
 void RightClick(HWND window, POINT at);
-// Moves there and presses the button, and later lets it go where the pointer is then: for
-// looks that show only while a button is held.
+// A button pressed or released where the pointer is, for states held between the two.
+void Press(MouseButton button = MouseButton::kLeft);
+void Release(MouseButton button = MouseButton::kLeft);
+// Waits out the double-click time, moves there and presses: the press of a click whose
+// release the test chooses.
 void PressAt(HWND window, POINT at, MouseButton button = MouseButton::kLeft);
-void ReleaseButton(MouseButton button = MouseButton::kLeft);
 // Two clicks well within GetDoubleClickTime.
 void DoubleClick(HWND window, POINT at);
 // Waits, pumping, until a click now would not pair with the previous one.

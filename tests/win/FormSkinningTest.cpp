@@ -24,6 +24,7 @@
 #include "tests/support/ProgramFolder.h"
 #include "tests/support/WinTestSupport.h"
 #include "tests/support/skin/SkinActionWait.h"
+#include "tests/win/RealMainWindow.h"
 #include "tests/win/SkinGallery.h"
 #include "tests/win/SkinTestSkins.h"
 #include "toolkit/Application.h"
@@ -61,40 +62,16 @@ class AttachNotices {
 
 class FormSkinning : public ::testing::Test {
  protected:
-  void SetUp() override {
-    // A fresh manager, as in a program that has just started.
-    FreeSkinManager();
-    folder_.WriteSettings({19711, 19712, 19713}, "");
-    folder_.AddServers();
-    folder_.AddLamps();
-    main_.reset(TForm::Create<TForm1>(static_cast<TComponent*>(nullptr), folder_.Path()));
-    ASSERT_FALSE(main_->StartUpFailed());
-    Application().SetMainForm(main_.get());
-    main_->Show();
-    SetForegroundWindow(main_->Handle());
-    ASSERT_TRUE(WaitFor([&] { return Skinner(main_->Handle()) && Skinner(main_->Handle())->SkinState() == 1; }));
-  }
-
+  void SetUp() override { ASSERT_NO_FATAL_FAILURE(main_.Open()); }
   void TearDown() override {
     other_.reset();
-    Application().SetMainForm(nullptr);
-    main_->Close();
-    main_.reset();
-    FreeSkinManager();
+    main_.Close();
   }
 
-  static TWinSkinForm* Skinner(HWND window) { return SkinManager() ? SkinManager()->FindSkinForm(window) : nullptr; }
-  TSkinData& Skin() const { return *main_->SkinData1; }
-
-  // Loads bundled skin n and waits until the deferred re-application has run.
-  void Switch(int n) {
-    Skin().LoadFromStore(main_->SkinStore1, n);
-    ASSERT_TRUE(WaitForSkinAction());
-  }
-  void SetActive(bool on) {
-    Skin().SetActive(on);
-    ASSERT_TRUE(WaitForSkinAction());
-  }
+  static TWinSkinForm* Skinner(HWND window) { return RealMainWindow::SkinnerOf(window); }
+  TSkinData& Skin() const { return main_.Skin(); }
+  void Switch(int n) { main_.Switch(n); }
+  void SetActive(bool on) { main_.SetActive(on); }
 
   // L, T, R, B from the skin's border pieces, M the menu height.
   SkinFrameWidths Expected(bool menu) const {
@@ -151,8 +128,7 @@ class FormSkinning : public ::testing::Test {
     return bad;
   }
 
-  ProgramFolder folder_{"skinning"};
-  std::unique_ptr<TForm1> main_;
+  RealMainWindow main_{"skinning", {19711, 19712, 19713}};
   std::unique_ptr<TForm> other_;
 };
 

@@ -29,6 +29,7 @@
 #include "tests/support/PointerInput.h"
 #include "tests/support/ProgramFolder.h"
 #include "tests/support/WinTestSupport.h"
+#include "tests/win/RealMainWindow.h"
 #include "tests/win/ToolkitTestForm.h"
 #include "toolkit/Application.h"
 #include "toolkit/Form.h"
@@ -83,28 +84,11 @@ struct Step {
 
 class MenuSkinning : public ::testing::Test {
  protected:
-  void SetUp() override {
-    FreeSkinManager();
-    folder_.WriteSettings({19741, 19742, 19743}, "");
-    folder_.AddServers();
-    folder_.AddLamps();
-    main_.reset(TForm::Create<TForm1>(static_cast<TComponent*>(nullptr), folder_.Path()));
-    ASSERT_FALSE(main_->StartUpFailed());
-    Application().SetMainForm(main_.get());
-    main_->Show();
-    SetForegroundWindow(main_->Handle());
-    ASSERT_TRUE(WaitFor([&] { return Skinner() && Skinner()->SkinState() == 1; }));
-  }
+  void SetUp() override { ASSERT_NO_FATAL_FAILURE(main_.Open()); }
+  void TearDown() override { main_.Close(); }
 
-  void TearDown() override {
-    Application().SetMainForm(nullptr);
-    main_->Close();
-    main_.reset();
-    FreeSkinManager();
-  }
-
-  TWinSkinForm* Skinner() const { return SkinManager() ? SkinManager()->FindSkinForm(main_->Handle()) : nullptr; }
-  TSkinData& Skin() const { return *main_->SkinData1; }
+  TWinSkinForm* Skinner() const { return main_.Skinner(); }
+  TSkinData& Skin() const { return main_.Skin(); }
   HWND Window() const { return main_->Handle(); }
   TMenuBtn& Button(int index) const { return *Skinner()->MenuBar()->Buttons()[static_cast<std::size_t>(index)]; }
   POINT Centre(int index) const {
@@ -148,8 +132,7 @@ class MenuSkinning : public ::testing::Test {
     }, std::move(steps));
   }
 
-  ProgramFolder folder_{"menus"};
-  std::unique_ptr<TForm1> main_;
+  RealMainWindow main_{"menus", {19741, 19742, 19743}};
 };
 
 bool Showing(int index) {

@@ -1,7 +1,7 @@
-// Controls made at run time on the gallery form, skinned from each of the six bundled skins:
+// The gallery form's bars and combo boxes, skinned from each of the six bundled skins:
 // a progress bar at several positions against the same bar composed in software, a status
-// bar's panels, last panel and grip, combo boxes in each state, and their native look after
-// unskinning.
+// bar's panels, last panel and grip, combo boxes in each state (hot and pressed by the real
+// pointer), and their native look after unskinning.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -11,6 +11,7 @@
 #include "core/SoftBlit.h"
 #include "tests/support/GuiObjectCounts.h"
 #include "tests/support/PixelOracle.h"
+#include "tests/support/PointerInput.h"
 #include "tests/win/SkinGallery.h"
 #include "toolkit/ComboBox.h"
 #include "toolkit/ProgressBar.h"
@@ -50,23 +51,10 @@ class SkinnedBars : public ::testing::TestWithParam<int> {
   void Make(int index) {
     LoadBundledSkin(skin, index);
     form = TForm::Create<TGalleryForm>(&Application());
-    bar = new TProgressBar(form);
-    bar->SetParent(form);
-    bar->SetBounds(288, 250, 100, 18);  // all clear of the gallery's controls
-    combo = new TComboBox(form);
-    combo->SetParent(form);
-    combo->SetBounds(288, 274, 100, 21);
-    combo->AddItem("One");
-    simple = new TComboBox(form);
-    simple->SetStyle(TComboBoxStyle::csSimple);
-    simple->SetParent(form);
-    simple->SetBounds(400, 250, 70, 60);
-    status = new TStatusBar(form);
-    status->SetParent(form);
-    status->SetBounds(0, form->ClientHeight() - 22, form->ClientWidth(), 22);  // below the memo
-    status->SetPanels({{"One", 80, DT_LEFT, TStatusPanelBevel::pbRaised},
-                       {"Two", 80, DT_CENTER, TStatusPanelBevel::pbNone},
-                       {"", 80, DT_RIGHT, TStatusPanelBevel::pbLowered}});
+    bar = form->Find<TProgressBar>("ProgressBar1");
+    combo = form->Find<TComboBox>("ComboBox1");
+    simple = form->Find<TComboBox>("SimpleCombo");
+    status = form->Find<TStatusBar>("StatusBar1");
     form->Show();
   }
   void TearDown() override {
@@ -186,15 +174,24 @@ TEST_P(SkinnedBars, ComboButtonFollowsTheStateAndASimpleComboStaysNative) {
   EXPECT_EQ(host.SkinnerOf(simple), nullptr);
   EXPECT_EQ(Shot(simple).pixels, nativeSimple.pixels);
   HWND window = combo->Handle();
-  EXPECT_EQ(ShownComboFrame(Shot(combo), skin), 1);
-  SendMessageA(window, CM_MOUSEENTER, 0, 0);
-  EXPECT_EQ(ShownComboFrame(Shot(combo), skin), 4) << "hot";
-  SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-  EXPECT_EQ(ShownComboFrame(Shot(combo), skin), 2) << "pressed";
-  SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  const auto shown = [&] { return ShownComboFrame(Shot(combo), skin); };
+  MovePointer(form->Handle(), {2, 2});
+  EXPECT_TRUE(WaitForSettled([&] { return shown() == 1; }));
+  RECT client{};
+  GetClientRect(window, &client);
+  // On the button: the edit inside takes the pointer elsewhere.
+  MovePointer(window, {client.right - GetSystemMetrics(SM_CXHSCROLL) / 2, client.bottom / 2});
+  EXPECT_TRUE(WaitForSettled([&] { return shown() == 4; })) << "hot";
+  Press();
+  EXPECT_TRUE(WaitFor([&] { return shown() == 2; })) << "pressed";
+  Release();
+  EXPECT_TRUE(WaitFor([&] { return SendMessageA(window, CB_GETDROPPEDSTATE, 0, 0) != 0; })) << "the list drops";
   SendMessageA(window, CB_SHOWDROPDOWN, FALSE, 0);
-  SendMessageA(window, CM_MOUSELEAVE, 0, 0);
-  form->Find<TWinControl>("Edit1")->SetFocus();
+  // The click gave the combo box the focus, which looks as hot does.
+  auto* edit = form->Find<TWinControl>("Edit1");
+  edit->SetFocus();
+  MovePointer(edit->Handle(), {4, 4});
+  EXPECT_TRUE(WaitForSettled([&] { return shown() == 1; })) << "neither hot nor pressed";
   combo->SetEnabled(false);
   EXPECT_EQ(ShownComboFrame(Shot(combo), skin), 3) << "disabled";
   combo->SetEnabled(true);

@@ -1,7 +1,7 @@
-// The main window's fields under each of the six bundled skins: the spin edit's up-down
-// halves, the edits' border, the page control's tabs and border ring and the track bar's
-// thumb, hot and pressed by the real pointer, the native look back when the skin goes off,
-// and no objects left behind by skinning.
+// The main window's fields under each of the six bundled skins, skinned by the window's own
+// form skinner: the spin edit's up-down halves, the edits' border, the page control's tabs
+// and border ring and the track bar's thumb, hot and pressed by the real pointer, the native
+// look back when skinning goes off, and no objects left behind.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -23,6 +23,7 @@
 #include "tests/support/ProgramFolder.h"
 #include "tests/support/WinTestSupport.h"
 #include "tests/support/skin/SkinActionWait.h"
+#include "tests/win/RealMainWindow.h"
 #include "tests/win/SkinGallery.h"
 #include "toolkit/Application.h"
 #include "toolkit/Edit.h"
@@ -33,190 +34,65 @@
 namespace korvale::testing {
 namespace {
 
-std::uint32_t Rgb(TColor colour) {
-  const COLORREF c = ColorToRGB(colour);
-  return static_cast<std::uint32_t>(GetRValue(c) << 16 | GetGValue(c) << 8 | GetBValue(c));
-}
-
-// How many pixels of `rect` in the capture equal the picture, magenta of the picture skipped.
-int Agreeing(const PixelBuffer& shot, const PixelImage& picture, PixelRect rect) {
-  int score = 0;
-  for (int y = rect.top; y < rect.bottom; ++y)
-    for (int x = rect.left; x < rect.right; ++x) {
-      const std::uint32_t want = picture.At(x, y) & 0xFFFFFF;
-      score += want != kTransparentKey && (shot.At(x, y) & 0xFFFFFF) == want;
-    }
-  return score;
-}
-
-// Of the candidate frames, the one whose picture agrees with most pixels; 0 on a tie.
-template <typename Compose>
-int BestFrame(const PixelBuffer& shot, PixelRect rect, int first, int last, Compose compose) {
-  int best = 0, bestScore = -1;
-  for (int frame = first; frame <= last; ++frame) {
-    const int score = Agreeing(shot, compose(frame), rect);
-    if (score == bestScore) best = 0;
-    if (score > bestScore) bestScore = score, best = frame;
-  }
-  return best;
-}
-
-void PressLeft(bool down) {
-  INPUT input{};
-  input.type = INPUT_MOUSE;
-  input.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
-  SendInput(1, &input, sizeof input);
-}
-
-// The main window with its own skin switched off, its controls skinned from a bundled skin
-// through a skinner list of the test's own.
+// The main window skinned by its own skin data, as the program runs it: the form skinner
+// chooses and attaches the control skinners. One window serves the whole suite; each case
+// switches it to its skin.
 class SkinnedMainWindow : public ::testing::TestWithParam<int> {
  protected:
-  void Open(int skin) {
-    folder_.WriteSettings({19701, 19702, 19703}, "");
-    folder_.AddServers();
-    folder_.AddLamps();
-    form_.reset(TForm::Create<TForm1>(static_cast<TComponent*>(nullptr), folder_.Path()));
-    ASSERT_FALSE(form_->StartUpFailed());
-    Application().SetMainForm(form_.get());
-    form_->Show();
-    form_->SkinData1->SetActive(false);
-    ASSERT_TRUE(WaitForSkinAction());
-    LoadBundledSkin(skin_, skin);
-    PaintAll();
+  static void SetUpTestSuite() {
+    main_ = new RealMainWindow("fields", {19701, 19702, 19703});
+    main_->Open();
   }
-  void SkinControls() {
-    TControlDispatch(host_, skin_).SkinComponents(*form_);
-    PaintAll();
+  static void TearDownTestSuite() {
+    delete main_;
+    main_ = nullptr;
   }
-  void TearDown() override {
-    if (!form_) return;
-    host_.UnskinAll();
-    Application().SetMainForm(nullptr);
-    form_->Close();
-    form_.reset();
+  void SetUp() override {
+    ASSERT_NE((*main_).get(), nullptr);
+    form_ = (*main_).get();
+    if (!main_->Skin().Active()) main_->SetActive(true);
+    main_->Switch(GetParam());
+    PaintAll();
   }
   void PaintAll() {
     RedrawWindow(form_->Handle(), nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
     PumpFor(std::chrono::milliseconds(20));
   }
-  TSkinData& Skin() { return skin_; }
+  TSkinData& Skin() { return main_->Skin(); }
+  // The skinner the form skinner attached to the control's window.
   template <typename S>
-  static S* SkinnerOf(TComponent* control) {
-    for (TComponent* c : control->Components())
-      if (auto* s = dynamic_cast<S*>(c)) return s;
-    return nullptr;
+  static S* SkinnerOf(TWinControl* control) {
+    return dynamic_cast<S*>(main_->Skinner()->FindSkinner(control->Handle()));
   }
-  HWND UpDownWindow() { return form_->loginserverport->ButtonHandle(); }
-
-  // The frame the up-down's first (upper) half shows, of frames 1 to 4.
-  int UpperHalfFrame() {
-    HWND window = UpDownWindow();
-    const PixelBuffer shot = CaptureWindow(window);
-    const TDataSkinBorder& e = *Skin().UpDownVert;
-    const PixelImage strip = e.Image->ToImage(), glyphs = e.Image2->ToImage();
-    const PixelRect half = SplitUpDown(shot.width - 2, shot.height - 2, false).first.Moved(1, 1);
-    return BestFrame(shot, half, 1, 4, [&](int frame) {
-      PixelImage picture;
-      picture.Resize(shot.width, shot.height, Rgb(Skin().ColorButtonFace));
-      StretchCopy(picture, half, strip, FrameInStrip(strip.width, strip.height, 8, frame, StripLayout::SideBySide), true);
-      const PixelRect g = FrameInStrip(glyphs.width, glyphs.height, 8, frame, StripLayout::SideBySide);
-      const int x = half.left + (half.Width() - g.Width()) / 2, y = half.top + (half.Height() - g.Height()) / 2;
-      StretchCopy(picture, {x, y, x + g.Width(), y + g.Height()}, glyphs, g, true);
-      return picture;
-    });
-  }
-
-  ProgramFolder folder_;
-  TSkinData skin_{nullptr};
-  TTestSkinnerHost host_;
-  std::unique_ptr<TForm1> form_;
+  static inline RealMainWindow* main_ = nullptr;
+  TForm1* form_ = nullptr;
 };
 
 TEST_P(SkinnedMainWindow, SpinEditHalvesFollowThePointerAndStillStep) {
-  Open(GetParam());
-  SkinControls();
   TSpinEdit* spin = form_->loginserverport;
   auto* edit = SkinnerOf<TSkinEdit>(spin);
   ASSERT_NE(edit, nullptr);
-  ASSERT_TRUE(WaitFor([&] { return edit->UpDown() != nullptr; })) << "found when the edit first paints";
-  HWND updown = UpDownWindow();
-  RECT client{};
-  GetClientRect(updown, &client);
-  MovePointer(form_->Handle(), {2, 2});
-  EXPECT_TRUE(WaitForSettled([&] { return UpperHalfFrame() == 1; }));
-  // Points are relative to the window; the up-down's client starts at its window's corner.
-  const POINT upper{client.right / 2, client.bottom / 4};
-  MovePointer(updown, upper);
-  EXPECT_TRUE(WaitForSettled([&] { return UpperHalfFrame() == 4; })) << "hot";
-  const int value = spin->Value();
-  PressLeft(true);
-  EXPECT_TRUE(WaitFor([&] { return UpperHalfFrame() == 2; })) << "pressed";
-  PressLeft(false);
-  // Held long on a loaded machine, the button repeats: at least one step.
-  EXPECT_TRUE(WaitFor([&] { return spin->Value() > value; })) << "the value steps";
-  EXPECT_TRUE(WaitForSettled([&] { return UpperHalfFrame() == 4; }));
-  const int stepped = spin->Value();
-  SendMessageA(spin->Handle(), WM_KEYDOWN, VK_DOWN, 0);
-  EXPECT_EQ(spin->Value(), stepped - spin->Increment());
+  ExpectSpinEditFollowsThePointer(*spin, *edit, Skin(), form_->Handle());
 }
 
 TEST_P(SkinnedMainWindow, EditsWearTheSkinBorder) {
-  Open(GetParam());
-  SkinControls();
   for (TWinControl* edit : {static_cast<TWinControl*>(form_->loginserveraddress),
                             static_cast<TWinControl*>(form_->loginserverport)}) {
     const PixelBuffer shot = CaptureWindow(edit->Handle(), false);
-    EXPECT_EQ(shot.At(0, 0) & 0xFFFFFF, Rgb(Skin().ColorButtonShadow)) << edit->Name();
-    EXPECT_EQ(shot.At(shot.width - 1, shot.height / 2) & 0xFFFFFF, Rgb(Skin().ColorButtonShadow)) << edit->Name();
+    EXPECT_EQ(shot.At(0, 0) & 0xFFFFFF, PixelOf(Skin().ColorButtonShadow)) << edit->Name();
+    EXPECT_EQ(shot.At(shot.width - 1, shot.height / 2) & 0xFFFFFF, PixelOf(Skin().ColorButtonShadow)) << edit->Name();
     EXPECT_EQ(shot.At(1, shot.height - 2) & 0xFFFFFF, 0xFFFFFFu) << edit->Name();
   }
 }
 
 TEST_P(SkinnedMainWindow, PageControlDrawsItsTabsAndBorderRingFromTheTabsElement) {
-  Open(GetParam());
-  SkinControls();
   HWND tabs = form_->PageControl1->Handle();
   ASSERT_NE(SkinnerOf<TSkinTab>(form_->PageControl1), nullptr);
-  const TDataSkinBorder& e = *Skin().Tabs;
-  const PixelImage strip = e.Image->ToImage();
-  const PixelBuffer shot = CaptureWindow(tabs);
-  const FrameMargins margins{e.LeftWidth, e.TopHeight, e.RightWidth, e.BottomHeight};
-  const int selected = static_cast<int>(SendMessageA(tabs, TCM_GETCURFOCUS, 0, 0));
-  RECT display{0, 0, shot.width, shot.height};
-  SendMessageA(tabs, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
-  const int stripBottom = display.top - 3;
-  for (int i = 0; i < 2; ++i) {
-    RECT r{};
-    ASSERT_TRUE(SendMessageA(tabs, TCM_GETITEMRECT, i, reinterpret_cast<LPARAM>(&r)));
-    const PixelRect tab = PixelRect{r.left, r.top, r.right, r.bottom}.Moved(0, 1);
-    const PixelRect shown{tab.left, tab.top, tab.right, std::min(tab.bottom, stripBottom)};
-    const int frame = BestFrame(shot, shown, 1, 2, [&](int f) {
-      PixelImage picture;
-      picture.Resize(shot.width, shot.height, kTransparentKey);
-      CopyImage(picture, tab.left, tab.top,
-                ComposeFrame(tab.Width(), tab.Height(), strip, e.FrameCount, f, StripLayout::SideBySide, margins,
-                             e.Tile != 0));
-      return picture;
-    });
-    EXPECT_EQ(frame, i == selected ? 2 : 1) << "tab " << i;
-  }
-  // The ring: the border image's top-left corner at the display area's, grown by 4 (the
-  // rows the pages do not cover).
-  const PixelImage border = e.Image2->ToImage();
-  int differing = 0;
-  for (int y = 0; y < 3; ++y)
-    for (int x = 0; x < 4; ++x) {
-      const std::uint32_t want = border.At(x, y) & 0xFFFFFF;
-      differing += (shot.At(display.left - 4 + x, display.top - 3 + y) & 0xFFFFFF) != want;
-    }
-  EXPECT_EQ(differing, 0);
+  ExpectPageControlDrawnFromTabs(tabs, Skin());
 }
 
 TEST_P(SkinnedMainWindow, TrackBarThumbIsFrameTwoOfItsElement) {
-  Open(GetParam());
-  SkinControls();
   HWND bar = form_->rateslider->Handle();
   const TDataSkinObject* e = Skin().TrackbarThumbHorz.get();
   ASSERT_TRUE(e && e->Image && !e->Image->Empty());
@@ -242,18 +118,20 @@ TEST_P(SkinnedMainWindow, TrackBarThumbIsFrameTwoOfItsElement) {
   EXPECT_GE(scores[2] * 100, drawn * 70) << scores[2] << " of " << drawn << " " << scores[1] << " " << scores[3];
 }
 
-TEST_P(SkinnedMainWindow, UnskinningBringsTheNativeLookBack) {
-  Open(GetParam());
+TEST_P(SkinnedMainWindow, SwitchingSkinningOffBringsTheNativeLookBack) {
   const HWND windows[] = {form_->loginserveraddress->Handle(), form_->loginserverport->Handle(),
                           form_->loginserverport->ButtonHandle(), form_->PageControl1->Handle(),
                           form_->rateslider->Handle()};
   MovePointer(form_->Handle(), {2, 2});
+  main_->SetActive(false);
+  PaintAll();
   std::vector<PixelBuffer> native;
   for (HWND w : windows) native.push_back(CaptureWindow(w, false));
-  SkinControls();
+  main_->SetActive(true);
+  PaintAll();
   for (size_t i = 0; i < std::size(windows); ++i)
     EXPECT_NE(CaptureWindow(windows[i], false).pixels, native[i].pixels) << "skinned: window " << i;
-  host_.UnskinAll();
+  main_->SetActive(false);
   PaintAll();
   for (size_t i = 0; i < std::size(windows); ++i)
     EXPECT_EQ(CaptureWindow(windows[i], false).pixels, native[i].pixels) << "native: window " << i;
@@ -261,18 +139,16 @@ TEST_P(SkinnedMainWindow, UnskinningBringsTheNativeLookBack) {
 
 INSTANTIATE_TEST_SUITE_P(Bundled, SkinnedMainWindow, ::testing::Range(0, 6));
 
-class SkinnedMainWindowRounds : public SkinnedMainWindow {};
-
-TEST_F(SkinnedMainWindowRounds, CreateSkinAndDestroyLeaveNoObjects) {
-  Open(1);
-  SkinControls();
-  TearDown();
+TEST(SkinnedMainWindowRounds, CreateSkinAndDestroyLeaveNoObjects) {
+  RealMainWindow main("fields", {19701, 19702, 19703});
+  const auto round = [&] {
+    ASSERT_NO_FATAL_FAILURE(main.Open());
+    ASSERT_TRUE(WaitFor([&] { return main.Skinner()->FindSkinner(main->loginserverport->Handle()) != nullptr; }));
+    main.Close();
+  };
+  round();
   const GuiObjectCounts before = CountGuiObjects();
-  for (int round = 0; round < 25; ++round) {
-    Open((round + 1) % 6);  // the last round's skin is the first's: skins differ in bitmaps
-    SkinControls();
-    TearDown();
-  }
+  for (int i = 0; i < 25; ++i) ASSERT_NO_FATAL_FAILURE(round());
   PumpFor(std::chrono::milliseconds(20));
   EXPECT_EQ(CountGuiObjects(), before);
 }

@@ -3,6 +3,7 @@
 // The control gallery form, a form-side skinner list of the tests' own, the six bundled
 // skins loaded into skin data of the tests' own, and a frame oracle for button pixels.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <algorithm>
 #include <memory>
@@ -10,17 +11,21 @@
 #include <vector>
 
 #include "core/ButtonLayout.h"
+#include "core/FieldGeometry.h"
 #include "core/SoftBlit.h"
 #include "skin/controls/ControlDispatch.h"
 #include "skin/controls/SkinControl.h"
+#include "skin/controls/SkinEdit.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/SkinDataClasses.h"
 #include "skin/data/SkinStore.h"
+#include "tests/support/PointerInput.h"
 #include "tests/support/WinTestSupport.h"
 #include "tests/win/SkinTestSkins.h"
 #include "toolkit/Application.h"
 #include "toolkit/Canvas.h"
 #include "toolkit/Form.h"
+#include "toolkit/SpinEdit.h"
 #include "toolkit/FormReader.h"
 #include "toolkit/TypInfo.h"
 
@@ -191,6 +196,125 @@ inline int ShownMarkFrame(HWND window, const TSkinData& skin, const TBitmap& str
     }
   }
   return best;
+}
+
+// The image upside down, as the skin engine's vertical flip leaves it.
+inline PixelImage FlippedVertically(const PixelImage& image) {
+  PixelImage flipped = image;
+  for (int y = 0; y < image.height; ++y)
+    for (int x = 0; x < image.width; ++x) flipped.Set(x, y, image.At(x, image.height - 1 - y));
+  return flipped;
+}
+
+// How many pixels of `rect` in the capture equal the picture, magenta of the picture skipped.
+inline int Agreeing(const PixelBuffer& shot, const PixelImage& picture, PixelRect rect) {
+  int score = 0;
+  for (int y = rect.top; y < rect.bottom; ++y)
+    for (int x = rect.left; x < rect.right; ++x) {
+      const std::uint32_t want = picture.At(x, y) & 0xFFFFFF;
+      score += want != kTransparentKey && (shot.At(x, y) & 0xFFFFFF) == want;
+    }
+  return score;
+}
+
+// Of the candidate frames, the one whose picture agrees with most pixels; 0 on a tie.
+template <typename Compose>
+int BestFrame(const PixelBuffer& shot, PixelRect rect, int first, int last, Compose compose) {
+  int best = 0, bestScore = -1;
+  for (int frame = first; frame <= last; ++frame) {
+    const int score = Agreeing(shot, compose(frame), rect);
+    if (score == bestScore) best = 0;
+    if (score > bestScore) bestScore = score, best = frame;
+  }
+  return best;
+}
+
+// The frame (1 to 8) of its element that one half of a skinned up-down window shows: the
+// strip's frame stretched to the half with its glyph centred, over the face colour. An
+// up-down inside an edit is drawn 1 pixel inside its client rectangle.
+inline int ShownUpDownFrame(HWND window, const TSkinData& skin, bool horizontal, bool inEdit, bool secondHalf) {
+  const PixelBuffer shot = CaptureWindow(window);
+  const TDataSkinBorder& e = horizontal ? *skin.UpDownHorz : *skin.UpDownVert;
+  const PixelImage strip = e.Image->ToImage(), glyphs = e.Image2->ToImage();
+  const int inset = inEdit ? 1 : 0;
+  const UpDownHalves halves = SplitUpDown(shot.width - 2 * inset, shot.height - 2 * inset, horizontal);
+  const PixelRect half = (secondHalf ? halves.second : halves.first).Moved(inset, inset);
+  const int first = secondHalf ? 5 : 1;
+  return BestFrame(shot, half, first, first + 3, [&](int frame) {
+    PixelImage picture;
+    picture.Resize(shot.width, shot.height, PixelOf(skin.ColorButtonFace));
+    StretchCopy(picture, half, strip, FrameInStrip(strip.width, strip.height, 8, frame, StripLayout::SideBySide),
+                true);
+    const PixelRect g = FrameInStrip(glyphs.width, glyphs.height, 8, frame, StripLayout::SideBySide);
+    const int x = half.left + (half.Width() - g.Width()) / 2, y = half.top + (half.Height() - g.Height()) / 2;
+    StretchCopy(picture, {x, y, x + g.Width(), y + g.Height()}, glyphs, g, true);
+    return picture;
+  });
+}
+
+// A skinned spin edit under the real pointer: its up-down's upper half normal with the
+// pointer away (at `away`'s corner), hot over it, pressed by a press, and the value still
+// steps by the mouse and the keyboard.
+inline void ExpectSpinEditFollowsThePointer(TSpinEdit& spin, TSkinEdit& skinner, const TSkinData& skin, HWND away) {
+  ASSERT_TRUE(WaitFor([&] { return skinner.UpDown() != nullptr; })) << "found when the edit first paints";
+  HWND updown = spin.ButtonHandle();
+  const auto upper = [&] { return ShownUpDownFrame(updown, skin, false, true, false); };
+  RECT client{};
+  GetClientRect(updown, &client);
+  MovePointer(away, {2, 2});
+  EXPECT_TRUE(WaitForSettled([&] { return upper() == 1; }));
+  // Points are relative to the window; the up-down's client starts at its window's corner.
+  MovePointer(updown, {client.right / 2, client.bottom / 4});
+  EXPECT_TRUE(WaitForSettled([&] { return upper() == 4; })) << "hot";
+  const int value = spin.Value();
+  Press();
+  EXPECT_TRUE(WaitFor([&] { return upper() == 2; })) << "pressed";
+  Release();
+  // Held long on a loaded machine, the button repeats: at least one step.
+  EXPECT_TRUE(WaitFor([&] { return spin.Value() > value; })) << "the value steps";
+  EXPECT_TRUE(WaitForSettled([&] { return upper() == 4; }));
+  const int stepped = spin.Value();
+  SendMessageA(spin.Handle(), WM_KEYDOWN, VK_DOWN, 0);
+  EXPECT_EQ(spin.Value(), stepped - spin.Increment());
+  MovePointer(away, {2, 2});
+}
+
+// A skinned page control (tabs on top): every tab in its frame of the Tabs element (2 for the
+// selected one) and the border ring around the display area from the element's second image.
+inline void ExpectPageControlDrawnFromTabs(HWND tabs, const TSkinData& skin) {
+  const TDataSkinBorder& e = *skin.Tabs;
+  const PixelImage strip = e.Image->ToImage();
+  const PixelBuffer shot = CaptureWindow(tabs);
+  const FrameMargins margins{e.LeftWidth, e.TopHeight, e.RightWidth, e.BottomHeight};
+  const int selected = static_cast<int>(SendMessageA(tabs, TCM_GETCURFOCUS, 0, 0));
+  RECT display{0, 0, shot.width, shot.height};
+  SendMessageA(tabs, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
+  const int stripBottom = display.top - 3;
+  for (int i = 0; i < 2; ++i) {
+    RECT r{};
+    ASSERT_TRUE(SendMessageA(tabs, TCM_GETITEMRECT, i, reinterpret_cast<LPARAM>(&r)));
+    const PixelRect tab = PixelRect{r.left, r.top, r.right, r.bottom}.Moved(0, 1);
+    const PixelRect shown{tab.left, tab.top, tab.right, std::min(tab.bottom, stripBottom)};
+    const int frame = BestFrame(shot, shown, 1, 2, [&](int f) {
+      PixelImage picture;
+      picture.Resize(shot.width, shot.height, kTransparentKey);
+      CopyImage(picture, tab.left, tab.top,
+                ComposeFrame(tab.Width(), tab.Height(), strip, e.FrameCount, f, StripLayout::SideBySide, margins,
+                             e.Tile != 0));
+      return picture;
+    });
+    EXPECT_EQ(frame, i == selected ? 2 : 1) << "tab " << i;
+  }
+  // The ring: the border image's top-left corner at the display area's, grown by 4 (the
+  // rows the pages do not cover).
+  const PixelImage border = e.Image2->ToImage();
+  int differing = 0;
+  for (int y = 0; y < 3; ++y)
+    for (int x = 0; x < 4; ++x) {
+      const std::uint32_t want = border.At(x, y) & 0xFFFFFF;
+      differing += (shot.At(display.left - 4 + x, display.top - 3 + y) & 0xFFFFFF) != want;
+    }
+  EXPECT_EQ(differing, 0);
 }
 
 }  // namespace korvale::testing

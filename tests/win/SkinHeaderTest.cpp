@@ -163,7 +163,7 @@ TEST_P(SkinnedHeader, SectionsShowTheirFramesHotUnderThePointerPressedWhileHeldA
   EXPECT_TRUE(WaitForSettled([&] { return ShowsFrames({1, 4, 1}); })) << ShowsFrames({1, 4, 1}).message();
   PressAt(window, inSize);
   EXPECT_TRUE(WaitForSettled([&] { return ShowsFrames({1, 2, 1}); })) << ShowsFrames({1, 2, 1}).message();
-  ReleaseButton();
+  Release();
   EXPECT_TRUE(WaitForSettled([&] { return ShowsFrames({1, 4, 1}); })) << ShowsFrames({1, 4, 1}).message();
   MovePointer(form->Handle(), {4, 4});
   EXPECT_TRUE(WaitForSettled([&] { return ShowsFrames({1, 1, 1}); })) << ShowsFrames({1, 1, 1}).message();
@@ -242,7 +242,7 @@ TEST_F(SkinnedHeaderRounds, CreateSkinAndDestroyLeaveNoObjects) {
     TTestSkinnerHost list;
     auto* header = new THeaderControl(form);
     header->SetParent(form);
-    header->SetBounds(488, 180, 224, 20);
+    header->SetBounds(488, 16, 224, 20);
     header->AddSection("Name", 100);
     std::vector<TListView*> views;
     for (bool showHeader : {true, false}) {
@@ -250,7 +250,7 @@ TEST_F(SkinnedHeaderRounds, CreateSkinAndDestroyLeaveNoObjects) {
       view->SetShowColumnHeaders(showHeader);
       view->AddColumn("Server", 300);
       view->AddItems(std::vector<std::vector<std::string>>(40, {"Line"}));
-      view->SetBounds(showHeader ? 488 : 604, 204, 108, 130);
+      view->SetBounds(showHeader ? 488 : 604, 40, 108, 130);
       view->SetParent(form);
       views.push_back(view);
     }

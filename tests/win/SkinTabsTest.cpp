@@ -1,5 +1,6 @@
-// Tab controls with their tabs on each side, skinned from each of the six bundled skins: the
-// strip, turned back in software, shows every tab as the top-tab picture of its frame.
+// The gallery's tab controls, their tabs on each side, skinned from each of the six bundled
+// skins: the strip, turned back in software, shows every tab as the top-tab picture of its
+// frame.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -28,24 +29,13 @@ PixelImage AsDrawn(const PixelImage& strip, TabSide side) {
   return turned;
 }
 
-PixelImage Flipped(const PixelImage& image) {
-  PixelImage flipped = image;
-  for (int y = 0; y < image.height; ++y)
-    for (int x = 0; x < image.width; ++x) flipped.Set(x, y, image.At(x, image.height - 1 - y));
-  return flipped;
-}
-
 class SkinnedTabs : public ::testing::TestWithParam<std::tuple<int, TTabPosition>> {
  protected:
   void SetUp() override {
     LoadBundledSkin(skin, std::get<0>(GetParam()));
     form = TForm::Create<TGalleryForm>(&Application());
-    form->SetClientWidth(720);
-    tabs = new TTabControl(form);
-    tabs->SetTabPosition(std::get<1>(GetParam()));
-    tabs->SetParent(form);
-    tabs->SetBounds(490, 16, 220, 160);  // clear of the gallery's controls
-    for (const char* text : {"One", "Two", "Three"}) tabs->AddTab(text);
+    static const char* const names[] = {"TabControlTop", "TabControlBottom", "TabControlLeft", "TabControlRight"};
+    tabs = form->Find<TTabControl>(names[static_cast<int>(std::get<1>(GetParam()))]);
     form->Show();
   }
   void TearDown() override {
@@ -80,7 +70,7 @@ TEST_P(SkinnedTabs, EveryTabShowsItsFrameAsIfOnTop) {
     for (int x = 0; x < strip.Width(); ++x) cut.Set(x, y, shot.At(strip.left + x, strip.top + y));
   const PixelImage drawn = AsDrawn(cut, side);
   const TDataSkinBorder& e = *skin.Tabs;
-  const PixelImage frames = side == TabSide::Bottom ? Flipped(e.Image->ToImage()) : e.Image->ToImage();
+  const PixelImage frames = side == TabSide::Bottom ? FlippedVertically(e.Image->ToImage()) : e.Image->ToImage();
   const FrameMargins margins{e.LeftWidth, e.TopHeight, e.RightWidth, e.BottomHeight};
   const int focused = static_cast<int>(SendMessageA(window, TCM_GETCURFOCUS, 0, 0));
   for (int i = 0; i < 3; ++i) {

@@ -23,6 +23,7 @@
 #include "tests/support/PointerInput.h"
 #include "tests/support/ProgramFolder.h"
 #include "tests/support/WinTestSupport.h"
+#include "tests/win/RealMainWindow.h"
 #include "toolkit/Application.h"
 #include "toolkit/Form.h"
 #include "toolkit/ImageList.h"
@@ -74,14 +75,7 @@ std::function<void()> ChooseWhenShown(HMENU menu, UINT command, MenuSeen& seen) 
 class TitleBarButtons : public ::testing::Test {
  protected:
   void SetUp() override {
-    FreeSkinManager();
-    folder_.WriteSettings({19721, 19722, 19723}, "");
-    folder_.AddServers();
-    folder_.AddLamps();
-    main_.reset(TForm::Create<TForm1>(static_cast<TComponent*>(nullptr), folder_.Path()));
-    ASSERT_FALSE(main_->StartUpFailed());
-    Application().SetMainForm(main_.get());
-    main_->Show();
+    ASSERT_NO_FATAL_FAILURE(main_.Open());
     ASSERT_TRUE(Activate(main_->Handle()));
 
     form_.reset(TForm::Create<TForm>(static_cast<TComponent*>(nullptr)));
@@ -94,10 +88,7 @@ class TitleBarButtons : public ::testing::Test {
 
   void TearDown() override {
     form_.reset();
-    Application().SetMainForm(nullptr);
-    main_->Close();
-    main_.reset();
-    FreeSkinManager();
+    main_.Close();
   }
 
   void RefuseClose(TObject*, bool& canClose) {
@@ -105,8 +96,8 @@ class TitleBarButtons : public ::testing::Test {
     canClose = false;
   }
 
-  static TWinSkinForm* Skinner(HWND window) { return SkinManager() ? SkinManager()->FindSkinForm(window) : nullptr; }
-  TSkinData& Skin() const { return *main_->SkinData1; }
+  static TWinSkinForm* Skinner(HWND window) { return RealMainWindow::SkinnerOf(window); }
+  TSkinData& Skin() const { return main_.Skin(); }
 
   static bool Activate(HWND window) {
     SetForegroundWindow(window);
@@ -181,8 +172,7 @@ class TitleBarButtons : public ::testing::Test {
     return bad;
   }
 
-  ProgramFolder folder_{"titlebar"};
-  std::unique_ptr<TForm1> main_;
+  RealMainWindow main_{"titlebar", {19721, 19722, 19723}};
   std::unique_ptr<TForm> form_;
   int closeQueries_ = 0;
 };
