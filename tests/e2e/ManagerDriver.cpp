@@ -83,16 +83,25 @@ HWND FindChild(HWND parent, const std::string& className, const std::string& tex
 }
 
 std::string WindowText(HWND window) {
+  // The text can grow between asking its length and reading it (a log line arriving): a read
+  // that fills the buffer is repeated with room to spare, so no tail is cut off.
   DWORD_PTR length = 0;
   if (!SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length)) {
     return {};
   }
-  std::string text(length + 1, '\0');
-  DWORD_PTR copied = 0;
-  SendMessageTimeoutA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
-                      SMTO_ABORTIFHUNG, 5000, &copied);
-  text.resize(copied);
-  return text;
+  for (;;) {
+    std::string text(length + 1024, '\0');
+    DWORD_PTR copied = 0;
+    if (!SendMessageTimeoutA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
+                             SMTO_ABORTIFHUNG, 5000, &copied)) {
+      return {};
+    }
+    if (copied + 1 < text.size()) {
+      text.resize(copied);
+      return text;
+    }
+    length = text.size();
+  }
 }
 
 std::string AllText(HWND window) {

@@ -20,8 +20,8 @@ struct GuiObjectCounts {
 // counting wrappers from the start of the process.
 GuiObjectCounts CountGuiObjects();
 
-// The USER objects of any process by a walk of the desktop's table: its windows, and every
-// menu, since a menu handle does not tell its process.
+// The USER objects of any process: its windows, and every menu of the desktop's table, since
+// a menu handle does not tell its process.
 DWORD CountUserObjects(DWORD processId);
 
 }  // namespace korvale::testing

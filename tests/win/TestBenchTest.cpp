@@ -333,9 +333,10 @@ LRESULT CALLBACK PassOn(int code, WPARAM wParam, LPARAM lParam) {
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-TEST(TestBench, CountsFollowIconsCursorsAndHooks) {
+TEST(TestBench, CountsFollowWindowsIconsCursorsAndHooks) {
   const BYTE andMask[32 * 4] = {};
   const BYTE xorMask[32 * 4] = {};
+  HWND parent = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
   struct Case {
     const char* name;
     DWORD GuiObjectCounts::*count;
@@ -357,6 +358,22 @@ TEST(TestBench, CountsFollowIconsCursorsAndHooks) {
          HHOOK hook = SetWindowsHookExA(WH_CBT, PassOn, nullptr, GetCurrentThreadId());
          return std::function<void()>([hook] { UnhookWindowsHookEx(hook); });
        }},
+      // Hidden, child and message-only windows all count: the walk enumerates each kind.
+      {"hidden window", &GuiObjectCounts::user,
+       [] {
+         HWND window = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+         return std::function<void()>([window] { DestroyWindow(window); });
+       }},
+      {"child window", &GuiObjectCounts::user,
+       [&] {
+         HWND child = CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 5, 5, parent, nullptr, nullptr, nullptr);
+         return std::function<void()>([child] { DestroyWindow(child); });
+       }},
+      {"message-only window", &GuiObjectCounts::user,
+       [] {
+         HWND window = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+         return std::function<void()>([window] { DestroyWindow(window); });
+       }},
       {"wide hook", &GuiObjectCounts::hooks,
        [] {
          HHOOK hook = SetWindowsHookExW(WH_GETMESSAGE, PassOn, nullptr, GetCurrentThreadId());
@@ -370,6 +387,7 @@ TEST(TestBench, CountsFollowIconsCursorsAndHooks) {
     free();
     EXPECT_EQ(CountGuiObjects(), before) << c.name;
   }
+  DestroyWindow(parent);
 }
 
 class TestBenchSkins : public BundledSkinTest {};
