@@ -1,5 +1,5 @@
 # The two commands of the README. Both install what is missing first.
-.PHONY: test run build fuzz bench soak clean
+.PHONY: test run build fuzz bench soak screenshots clean
 
 test:
 	scripts/test.sh
@@ -23,6 +23,10 @@ bench: build
 # Ten minutes of the manager with crash-looping stand-ins; not part of test.
 soak:
 	scripts/soak.sh
+
+# Pictures of every bundled skin, or of SKIN=path/to/file, into build/screenshots/.
+screenshots:
+	SKIN=$(SKIN) scripts/screenshots.sh
 
 clean:
 	rm -rf build
