@@ -38,6 +38,6 @@ montage -font /usr/share/wine/fonts/tahoma.ttf -pointsize 11 -label '%t' \
   -tile 5x -geometry '260x200>+6+4' -background '#d8d8d8' "$out"/*.png "$out/contact-sheet.png"
 if [[ -z "${SKIN:-}" ]]; then
   mkdir -p docs/images
-  convert "$out/contact-sheet.png" -resize '1000x>' -colors 256 docs/images/skins.png
+  convert "$out/contact-sheet.png" -resize '1000x>' -colors 128 -strip PNG8:docs/images/skins.png
 fi
 ls "$out"
