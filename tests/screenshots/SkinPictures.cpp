@@ -16,6 +16,7 @@
 #include "app/AboutForm.h"
 #include "app/MainForm.h"
 #include "skin/data/SkinData.h"
+#include "skin/data/SkinReader.h"
 #include "skin/forms/WinSkinForm.h"
 #include "tests/support/LoopTicker.h"
 #include "tests/support/WinTestSupport.h"
@@ -102,6 +103,16 @@ PixelBuffer CaptureMessage(TForm1& main) {
   return picture;
 }
 
+// Loads the skin file; what the skin engine would say about it in a dialog is printed
+// instead, so that a damaged file ends the run rather than waiting for a hand.
+void LoadSkinFile(TForm1& main, const std::string& path) {
+  const TSkinMessageSink shown = SetSkinMessageSink(
+      [](const std::string& text) { std::printf("screenshots: the skin engine says: %s\n", text.c_str()); });
+  main.SkinData1->SetSkinFile(path);
+  ApplyPendingSkinAction();
+  SetSkinMessageSink(shown);
+}
+
 // File names keep letters and digits: "XP (Blue)" becomes "XP-Blue".
 std::string FileNameOf(const std::string& skin) {
   std::string name;
@@ -126,8 +137,7 @@ int Run(int argc, char** argv) {
   for (int k = 0; k < (ownSkin ? 1 : kStoredSkins); ++k) {
     std::string name;
     if (ownSkin) {
-      form.SkinData1->SetSkinFile(argv[1]);
-      ApplyPendingSkinAction();
+      LoadSkinFile(form, argv[1]);
       if (form.SkinData1->SkinEmpty) {
         std::printf("screenshots: %s holds no skin this program can read\n", argv[1]);
         return 1;

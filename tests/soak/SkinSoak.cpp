@@ -15,6 +15,7 @@
 #include "skin/data/SkinElements.h"
 #include "skin/forms/NCObject.h"
 #include "skin/forms/WinSkinForm.h"
+#include "tests/soak/ProcessHandles.h"
 #include "tests/support/WinTestSupport.h"
 #include "tests/support/app/ManagerWindow.h"
 #include "toolkit/Application.h"
@@ -37,9 +38,7 @@ struct Counts {
 
 Counts CountNow() {
   Settle();
-  Counts counts{CountGuiObjects(), 0};
-  GetProcessHandleCount(GetCurrentProcess(), &counts.handles);
-  return counts;
+  return {CountGuiObjects(), CountHandles(GetCurrentProcess())};
 }
 
 // Runs `step` `times` times; answers whether the counts after a tenth equal those at the end.
