@@ -20,6 +20,7 @@
 #include "skin/forms/WinSkinForm.h"
 #include "tests/support/LoopTicker.h"
 #include "tests/support/WinTestSupport.h"
+#include "tests/support/WindowRegion.h"
 #include "tests/support/app/ManagerWindow.h"
 #include "tests/win/SkinGallery.h"
 #include "toolkit/Application.h"
@@ -47,6 +48,18 @@ bool WritePicture(const std::string& name, const PixelBuffer& picture) {
   return std::fclose(file) == 0;
 }
 
+// The window as the screen shows it: what its region cuts away shows the desktop.
+PixelBuffer CaptureAsShown(HWND window) {
+  PixelBuffer picture = CaptureWindow(window, false);
+  const WindowRegion region(window);
+  for (int y = 0; y < picture.height; ++y) {
+    for (int x = 0; x < picture.width; ++x) {
+      if (!region.Contains(x, y)) picture.pixels[static_cast<std::size_t>(y) * picture.width + x] = kDesktop;
+    }
+  }
+  return picture;
+}
+
 // The window and the menu window over it, as the screen shows them.
 PixelBuffer CaptureWithMenu(HWND window, HWND menu) {
   RECT w{}, m{};
@@ -62,8 +75,8 @@ PixelBuffer CaptureWithMenu(HWND window, HWND menu) {
                   &picture.pixels[static_cast<std::size_t>(y + at.top - all.top) * picture.width + at.left - all.left]);
     }
   };
-  paste(CaptureWindow(window, false), w);
-  paste(CaptureWindow(menu, false), m);
+  paste(CaptureAsShown(window), w);
+  paste(CaptureAsShown(menu), m);
   return picture;
 }
 
@@ -77,7 +90,7 @@ PixelBuffer CaptureShown(HWND window) {
   (void)WaitFor([&] { return Skinned(window); }, std::chrono::seconds(3));
   RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
   Settle();
-  return CaptureWindow(window, false);
+  return CaptureAsShown(window);
 }
 
 PixelBuffer CaptureForm(TForm& form) {
