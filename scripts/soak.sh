@@ -19,7 +19,7 @@ harness_prepare_prefix "$repo/build/wineprefix"
 # Into a file rather than a pipe: the stand-ins inherit the output, and one still running
 # at the end would hold a pipe open.
 status=0
-wine build/win/bin/korvale_soak.exe skins >build/soak.log 2>&1 || status=$?
+wine build/win/bin/korvale_skin_soak.exe >build/soak.log 2>&1 || status=$?
 wine build/win/bin/korvale_soak.exe "${MINUTES:-10}" >>build/soak.log 2>&1 || status=$?
 cat build/soak.log
 exit "$status"

@@ -4,7 +4,7 @@
 // was started, the longest time one stayed down, the slowest answer of the window, and the
 // manager's GDI objects, USER objects and handles. It exits with 0 when the window always
 // answered, every server came back within the limit, and the counts are flat from the
-// second minute on. With the argument "skins" it runs the skin soak instead (SkinSoak.h).
+// second minute on.
 #include <winsock2.h>
 #include <windows.h>
 #include <tlhelp32.h>
@@ -24,7 +24,6 @@
 #include "tests/support/ProgramFolder.h"
 #include "tests/support/WinTestSupport.h"
 #include "tests/soak/ProcessHandles.h"
-#include "tests/soak/SkinSoak.h"
 
 namespace korvale::testing {
 namespace {
@@ -277,7 +276,6 @@ int Run(int minutes) {
 }  // namespace korvale::testing
 
 int main(int argc, char** argv) {
-  if (argc > 1 && std::string(argv[1]) == "skins") return korvale::testing::RunSkinSoak();
   const int minutes = argc > 1 ? std::max(2, std::atoi(argv[1])) : 10;
   return korvale::testing::Run(minutes);
 }
