@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The soak run (not part of make test): builds, then runs tests/soak's driver inside the
 # harness (private network namespace, own Xvfb display, the tree's Wine prefix): first the
-# skin soak on the main window in the driver's own process, then the manager's run, whose
+# skin soak on the main window in a program of its own, then the manager's run, whose
 # length MINUTES sets (10 by default). The reports go to standard output and build/soak.log.
 set -euo pipefail
 repo=$(cd "$(dirname "$0")/.." && pwd)
