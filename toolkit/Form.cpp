@@ -23,6 +23,12 @@ TForm::TForm(TComponent* owner) : TWinControl(owner) {
 TForm::~TForm() {
   destroying_ = true;
   MarkDestroying();
+  // An MDI child leaves through its client, which activates the next child (and gives the
+  // frame its menu back) while this one still answers.
+  if (formStyle_ == TFormStyle::fsMDIChild && handle_) {
+    if (TForm* frame = MdiFrame())
+      SendMessageA(frame->mdiClient_, WM_MDIDESTROY, reinterpret_cast<WPARAM>(handle_), 0);
+  }
   SetMenu(nullptr);
   if (OnDestroy) {
     try {
@@ -173,6 +179,13 @@ void TForm::WndProc(TMessage& message) {
       }
       message.Result = 0;
       return;
+    case WM_MDIACTIVATE:
+      // The lParam names the child being activated; none when the last one goes.
+      if (formStyle_ == TFormStyle::fsMDIChild) {
+        const auto activated = reinterpret_cast<HWND>(message.LParam);
+        if (activated == handle_ || !activated) ShowMdiMenu(activated == handle_);
+      }
+      break;
     case WM_DESTROY:
       // A window frees the menu it shows; the menu belongs to its component.
       if (handle_ && GetMenu(handle_)) ::SetMenu(handle_, nullptr);
@@ -379,6 +392,20 @@ TModalResult TForm::ShowModal() {
   modal_ = false;
   if (previousActive && IsWindow(previousActive)) SetActiveWindow(previousActive);
   return modalResult_;
+}
+
+TForm* TForm::MdiFrame() const {
+  TForm* frame = Application().MainForm();
+  return frame && frame->formStyle_ == TFormStyle::fsMDIForm && frame->mdiClient_ ? frame : nullptr;
+}
+
+// The frame's bar shows the active child's menu, as the system's MDI frames do; its own
+// when the active child has none or no child is active.
+void TForm::ShowMdiMenu(bool active) {
+  TForm* frame = MdiFrame();
+  if (!frame) return;
+  TMainMenu* shown = active && menu_ ? menu_ : frame->menu_;
+  if (shown) SendMessageA(frame->mdiClient_, WM_MDISETMENU, reinterpret_cast<WPARAM>(shown->Handle()), 0);
 }
 
 void TForm::CloseModal() {

@@ -96,7 +96,8 @@ class TForm : public TWinControl {
   // The keyboard-shortcut hook of the message loop: a form with menus answers here.
   virtual bool IsShortCut(const MSG& msg);
   // Whether a menu bar takes part of the outer height (a main menu, added with the menus).
-  virtual bool HasMenuBar() const { return menu_ != nullptr; }
+  // An MDI child's menu shows in its frame's bar instead.
+  virtual bool HasMenuBar() const { return menu_ != nullptr && formStyle_ != TFormStyle::fsMDIChild; }
 
   // The menu bar of the window; its changes arrive as CM_MENUCHANGED.
   TMainMenu* Menu() const { return menu_; }
@@ -121,6 +122,8 @@ class TForm : public TWinControl {
 
  private:
   void CloseModal();
+  TForm* MdiFrame() const;
+  void ShowMdiMenu(bool active);
   void IconChanged(TObject* sender);
   void ApplyOuterSize();
   DWORD FrameStyle() const;

@@ -12,14 +12,18 @@
 #include "toolkit/Form.h"
 #include "toolkit/Frame.h"
 #include "toolkit/GroupBox.h"
+#include "toolkit/Grids.h"
 #include "toolkit/Image.h"
 #include "toolkit/ImageList.h"
 #include "toolkit/Label.h"
+#include "toolkit/ListBox.h"
 #include "toolkit/Menus.h"
 #include "toolkit/Panel.h"
 #include "toolkit/PageControl.h"
 #include "toolkit/RadioButton.h"
 #include "toolkit/RadioGroup.h"
+#include "toolkit/ScrollBar.h"
+#include "toolkit/ScrollBox.h"
 #include "toolkit/SpeedButton.h"
 #include "toolkit/SpinEdit.h"
 #include "toolkit/Timer.h"
@@ -29,6 +33,7 @@
 #include "toolkit/StatusBar.h"
 #include "toolkit/TabControl.h"
 #include "toolkit/TrackBar.h"
+#include "toolkit/TreeView.h"
 #include "toolkit/TypInfo.h"
 
 namespace korvale {
@@ -213,6 +218,43 @@ void RegisterControls() {
                                          [](TTrackBar& c, TTrackBarOrientation v) { c.SetOrientation(v); },
                                          TTrackBarOrientation::trHorizontal)
       .Event("OnChange", &TTrackBar::OnChange);
+  RegisterPublishedClass<TScrollBar>("TScrollBar", "TWinControl")
+      .Creatable()
+      .Enumeration<TScrollBarKind>("Kind", {"sbHorizontal", "sbVertical"}, [](TScrollBar& c) { return c.Kind(); },
+                                   [](TScrollBar& c, TScrollBarKind v) { c.SetKind(v); },
+                                   TScrollBarKind::sbHorizontal)
+      .Integer("Min", [](TScrollBar& c) -> I { return c.Min(); },
+               [](TScrollBar& c, I v) { c.SetParams(c.Position(), static_cast<int>(v), c.Max()); }, 0)
+      .Integer("Max", [](TScrollBar& c) -> I { return c.Max(); },
+               [](TScrollBar& c, I v) { c.SetParams(c.Position(), c.Min(), static_cast<int>(v)); }, 100)
+      .Integer("PageSize", [](TScrollBar& c) -> I { return c.PageSize(); },
+               [](TScrollBar& c, I v) { c.SetPageSize(static_cast<int>(v)); }, 0)
+      .Integer("Position", [](TScrollBar& c) -> I { return c.Position(); },
+               [](TScrollBar& c, I v) { c.SetPosition(static_cast<int>(v)); }, 0)
+      .Integer("SmallChange", [](TScrollBar& c) -> I { return c.SmallChange(); },
+               [](TScrollBar& c, I v) { c.SetSmallChange(static_cast<int>(v)); }, 1)
+      .Integer("LargeChange", [](TScrollBar& c) -> I { return c.LargeChange(); },
+               [](TScrollBar& c, I v) { c.SetLargeChange(static_cast<int>(v)); }, 1)
+      .Event("OnChange", &TScrollBar::OnChange);
+  RegisterPublishedClass<TCustomListBox>("TCustomListBox", "TWinControl")
+      .Lines("Items", [](TCustomListBox& c) { return c.Items(); },
+             [](TCustomListBox& c, const std::vector<std::string>& v) { c.SetItems(v); });
+  RegisterPublishedClass<TListBox>("TListBox", "TCustomListBox").Creatable();
+  RegisterPublishedClass<TCustomTreeView>("TCustomTreeView", "TWinControl");
+  RegisterPublishedClass<TTreeView>("TTreeView", "TCustomTreeView").Creatable();
+  RegisterPublishedClass<TScrollBox>("TScrollBox", "TWinControl").Creatable();
+  RegisterPublishedClass<TCustomGrid>("TCustomGrid", "TCustomControl")
+      .Integer("ColCount", [](TCustomGrid& c) -> I { return c.ColCount(); },
+               [](TCustomGrid& c, I v) { c.SetColCount(static_cast<int>(v)); }, 5)
+      .Integer("RowCount", [](TCustomGrid& c) -> I { return c.RowCount(); },
+               [](TCustomGrid& c, I v) { c.SetRowCount(static_cast<int>(v)); }, 5)
+      .Integer("DefaultColWidth", [](TCustomGrid& c) -> I { return c.DefaultColWidth(); },
+               [](TCustomGrid& c, I v) { c.SetDefaultColWidth(static_cast<int>(v)); }, 64)
+      .Integer("DefaultRowHeight", [](TCustomGrid& c) -> I { return c.DefaultRowHeight(); },
+               [](TCustomGrid& c, I v) { c.SetDefaultRowHeight(static_cast<int>(v)); }, 24)
+      .Integer("FixedColor", [](TCustomGrid& c) -> I { return c.FixedColor(); },
+               [](TCustomGrid& c, I v) { c.SetFixedColor(static_cast<TColor>(v)); }, clBtnFace);
+  RegisterPublishedClass<TDrawGrid>("TDrawGrid", "TCustomGrid").Creatable();
   RegisterPublishedClass<TTimer>("TTimer", "TComponent")
       .Creatable()
       .Integer("Interval", [](TTimer& c) -> I { return c.Interval(); },

@@ -16,6 +16,8 @@
 #include "skin/controls/SkinComBox.h"
 #include "skin/controls/SkinEdit.h"
 #include "skin/controls/SkinProgress.h"
+#include "skin/controls/SkinScControl.h"
+#include "skin/controls/SkinScrollBar.h"
 #include "skin/controls/SkinSizer.h"
 #include "skin/controls/SkinSpeedButton.h"
 #include "skin/controls/SkinStatusBar.h"
@@ -28,13 +30,18 @@
 #include "toolkit/Edit.h"
 #include "toolkit/Form.h"
 #include "toolkit/Frame.h"
+#include "toolkit/Grids.h"
 #include "toolkit/GroupBox.h"
+#include "toolkit/ListBox.h"
 #include "toolkit/PageControl.h"
 #include "toolkit/Panel.h"
 #include "toolkit/RadioButton.h"
 #include "toolkit/RadioGroup.h"
+#include "toolkit/ScrollBar.h"
+#include "toolkit/ScrollBox.h"
 #include "toolkit/SpeedButton.h"
 #include "toolkit/ToolBar.h"
+#include "toolkit/TreeView.h"
 
 namespace korvale {
 
@@ -61,7 +68,7 @@ bool HasScrollBars(const Candidate& c) {
   auto* control = dynamic_cast<TWinControl*>(&c.ctl);
   if (!control) return false;
   if (control->Tag() == 55 || c.Is<TMemo>()) return true;
-  if (c.Named({"TLISTBOX", "TCUSTOMLISTBOX", "TTREEVIEW", "TCUSTOMTREEVIEW", "TSCROLLBOX"})) return true;
+  if (c.Is<TCustomListBox>() || c.Is<TCustomTreeView>() || c.Is<TScrollBox>()) return true;
   return control->HandleAllocated() && (GetWindowLongA(control->Handle(), GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL));
 }
 
@@ -77,6 +84,14 @@ void AttachNew(TControlDispatch& d, TSkinControl* skinner, bool recolor) {
 template <typename S>
 void Attach(TControlDispatch& d, TComponent& ctl, bool recolor) {
   AttachNew(d, Make<S>(ctl), recolor);
+}
+
+// A window-bar skinner of kind S; `ownTracking` lets it drag the thumb itself.
+template <typename S = TSkinScrollBar>
+void ScrollBars(TControlDispatch& d, TComponent& ctl, bool ownTracking) {
+  auto* control = dynamic_cast<TWinControl*>(&ctl);
+  if (!control) return;
+  Make<S>(ctl)->AttachScrollBars(control, &d.Skin(), ownTracking, &d.Form(), d.Form().ControlCanvas());
 }
 
 void Box(TControlDispatch& d, TComponent& ctl) { Attach<TSkinBox>(d, ctl, true); }
@@ -123,6 +138,9 @@ void ApplySkin3rd(TControlDispatch& d, const Candidate& c, Skin3rdKind kind) {
     case Skin3rdKind::CheckBox:
       if (c.Has(xcCheckBox)) Attach<TSkinCheckBox>(d, c.ctl, false);
       break;
+    case Skin3rdKind::ScrollBar:
+      if (c.Has(xcScrollbar)) ScrollBars(d, c.ctl, true);
+      break;
     default:
       break;
   }
@@ -134,6 +152,8 @@ using RowAction = void (*)(TControlDispatch&, const Candidate&);
 // Rows whose skinners the program does not have yet still stop the search: they name
 // the controls that later skinners serve, so no row below takes them instead.
 constexpr RowAction kNoSkinnerYet = nullptr;
+
+void OwnTrackingBars(TControlDispatch& d, const Candidate& c) { ScrollBars(d, c.ctl, true); }
 
 struct DispatchRow {
   RowMatch matches;
@@ -175,7 +195,8 @@ const std::array<DispatchRow, 32> kRows{{
      [](TControlDispatch& d, const Candidate& c) { Attach<TSkinStatusBar>(d, c.ctl, false); }},
     {[](const Candidate& c) { return c.Named({"TPROGRESSBAR"}) && c.Has(xcProgress); },
      [](TControlDispatch& d, const Candidate& c) { Attach<TSkinProgress>(d, c.ctl, false); }},
-    {[](const Candidate& c) { return c.Named({"TSCROLLBAR"}) && c.Has(xcScrollbar); }, kNoSkinnerYet},
+    {[](const Candidate& c) { return c.Is<TScrollBar>() && c.Has(xcScrollbar); },
+     [](TControlDispatch& d, const Candidate& c) { Attach<TSkinScControl>(d, c.ctl, false); }},
     {[](const Candidate& c) { return c.Is<TCustomComboBox>() && c.Has(xcCombo); },
      [](TControlDispatch& d, const Candidate& c) {
        // A simple combo box has no button to draw; it keeps its native look.
@@ -183,9 +204,9 @@ const std::array<DispatchRow, 32> kRows{{
          Attach<TSkinComBox>(d, c.ctl, false);
      }},
     {[](const Candidate& c) { return c.Named({"TDATETIMEPICKER"}) && c.Has(xcEdit); }, kNoSkinnerYet},
-    {[](const Candidate& c) { return c.Has(xcScrollbar) && c.Named({"TRICHEDIT"}); }, kNoSkinnerYet},
+    {[](const Candidate& c) { return c.Has(xcScrollbar) && c.Named({"TRICHEDIT"}); }, OwnTrackingBars},
     {[](const Candidate& c) { return c.Has(xcScrollbar) && c.Named({"TWWDBRICHEDIT", "TDXDBMEMO"}); },
-     kNoSkinnerYet},
+     OwnTrackingBars},
     {[](const Candidate& c) { return c.Is<TBitBtn>(); },
      [](TControlDispatch& d, const Candidate& c) {
        if (c.Has(xcBitBtn)) Attach<TSkinBitButton>(d, c.ctl, false);
@@ -199,12 +220,15 @@ const std::array<DispatchRow, 32> kRows{{
     {[](const Candidate& c) {
        return c.Has(xcScrollbar) && c.Named({"TDXTREELIST", "TDXDBTREELIST", "TDXDBGRID"});
      },
-     kNoSkinnerYet},
+     [](TControlDispatch& d, const Candidate& c) { ScrollBars(d, c.ctl, false); }},
     {[](const Candidate& c) { return c.Named({"TLISTVIEW"}) && c.Has(xcScrollbar); }, kNoSkinnerYet},
-    {[](const Candidate& c) { return c.Has(xcScrollbar) && c.Is<TMemo>(); }, kNoSkinnerYet},
-    {[](const Candidate& c) { return c.Has(xcScrollbar) && c.Named({"TSTRINGGRID", "TDRAWGRID"}); },
-     kNoSkinnerYet},
-    {[](const Candidate& c) { return c.Has(xcScrollbar) && HasScrollBars(c); }, kNoSkinnerYet},
+    {[](const Candidate& c) { return c.Has(xcScrollbar) && c.Is<TMemo>(); }, OwnTrackingBars},
+    {[](const Candidate& c) { return c.Has(xcScrollbar) && c.Is<TCustomGrid>(); },
+     [](TControlDispatch& d, const Candidate& c) {
+       ScrollBars(d, c.ctl, true);
+       dynamic_cast<TCustomGrid&>(c.ctl).SetFixedColor(d.Skin().ColorButtonFace);
+     }},
+    {[](const Candidate& c) { return c.Has(xcScrollbar) && HasScrollBars(c); }, OwnTrackingBars},
     {[](const Candidate& c) { return c.Is<TButton>() && c.Has(xcButton); },
      [](TControlDispatch& d, const Candidate& c) { Attach<TSkinButton>(d, c.ctl, false); }},
     {[](const Candidate& c) { return c.Is<TCustomEdit>() && c.Has(xcEdit); },

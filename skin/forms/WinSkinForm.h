@@ -79,6 +79,8 @@ class TWinSkinForm : public TComponent {
   const TBitmap& Icon() const { return *FIcon; }
   int MaxButtonLeft() const { return FMaxButtonLeft; }
   int WindowState() const { return FWindowState; }
+  // An MDI frame whose active child is maximised: the child's buttons lie in the bar.
+  bool MdiChildMaximized() const;
 
   // Used by the menu bar and the hot spots.
   void OpenMenuButton(TMenuBtn* button);
@@ -137,7 +139,6 @@ class TWinSkinForm : public TComponent {
   bool OnCommand(WPARAM wParam, LPARAM lParam, LRESULT& result);
   TNCObject* HotSpotAt(POINT framePoint) const;
   SysButtonWindow ButtonWindow() const;
-  bool MdiChildMaximized() const;
   void BuildSysMenu();
   void SysMenuClick(TObject* sender);
   void CloseWindow();

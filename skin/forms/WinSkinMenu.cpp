@@ -2,6 +2,7 @@
 
 #include "core/SkinFrameLayout.h"
 #include "skin/data/SkinData.h"
+#include "skin/forms/SkinManager.h"
 #include "skin/forms/WinSkinForm.h"
 #include "skin/paint/FramePaint.h"
 #include "skin/paint/WorkBitmap.h"
@@ -186,7 +187,28 @@ void TWinSkinMenu::PaintBar(HDC dc, const RECT& rect) {
     button.FRect = local;
     OffsetRect(&button.FRect, rect.left, rect.top);
   }
+  if (FForm->MdiChildMaximized()) PaintMdiButtons(workDC, rect);
   BitBlt(dc, rect.left, rect.top, width, height, workDC, 0, 0, SRCCOPY);
+}
+
+// A maximised MDI child has no caption of its own: its minimise, restore and close buttons
+// (the title-bar buttons of Visibility 100) lie at the bar's right end.
+void TWinSkinMenu::PaintMdiButtons(HDC workDC, const RECT& bar) {
+  for (const auto& button : FForm->SysButtons()) {
+    const TDataSkinSysButton& s = *button->FSkin;
+    if (!button->FVisible || s.Visibility != 100 || s.Image->Empty()) continue;
+    RECT r = button->FRect;
+    OffsetRect(&r, -bar.left, -bar.top);
+    const int width = r.right - r.left;
+    const int height = r.bottom - r.top;
+    // The bar under the button, so that a state change repaints it cleanly.
+    button->FBackground.SetPixelFormat(32);
+    button->FBackground.SetSize(width, height);
+    BitBlt(button->FBackground.MemoryDC(), 0, 0, width, height, workDC, r.left, r.top, SRCCOPY);
+    StretchFrame(workDC, r, *s.Image, true, s.FrameCount, 1);
+  }
+  TSkinManage* manager = SkinManager();
+  if (manager && !manager->FMdiMaximized) manager->SetMdiMax(true);
 }
 
 TMenuBtn* TWinSkinMenu::ButtonAt(POINT point) const {

@@ -57,6 +57,7 @@ class TWinSkinMenu {
  private:
   enum class EmptyText { ByPosition, ByCommand };
   void BuildButtons(HMENU menu, EmptyText lookup);
+  void PaintMdiButtons(HDC workDC, const RECT& bar);
 
   std::vector<std::unique_ptr<TMenuBtn>> FMenuButtons;
   TMainMenu* FMainMenu;

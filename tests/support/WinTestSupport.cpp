@@ -49,8 +49,10 @@ void PlacePointer(int x, int y) {
 bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
   const auto deadline = std::chrono::steady_clock::now() + timeout;
   for (;;) {
+    // A bounded batch: a timer whose handler outlasts its interval keeps the queue full,
+    // and the condition and the deadline must still be looked at.
     MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    for (int batch = 0; batch < 256 && PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE); ++batch) {
       TranslateMessage(&msg);
       DispatchMessageA(&msg);
     }

@@ -3,14 +3,20 @@
 // popup menu drawn from the skin only while skinning is on.
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
 #include <functional>
 #include <map>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "app/MainForm.h"
+#include "core/MenuLayout.h"
 #include "core/SoftBlit.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/SkinStore.h"
@@ -23,9 +29,14 @@
 #include "tests/support/PointerInput.h"
 #include "tests/support/ProgramFolder.h"
 #include "tests/support/WinTestSupport.h"
+#include "tests/win/ToolkitTestForm.h"
 #include "toolkit/Application.h"
 #include "toolkit/Form.h"
+#include "toolkit/GdiHandles.h"
+#include "toolkit/ImageList.h"
 #include "toolkit/Menus.h"
+#include "toolkit/Screen.h"
+#include "toolkit/ShortCuts.h"
 
 namespace korvale::testing {
 namespace {
@@ -40,6 +51,18 @@ void PressKey(WORD key) {
   }
   inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
   SendInput(2, inputs, sizeof(INPUT));
+}
+
+// `key` pressed and released while `modifier` is held.
+void PressChord(WORD modifier, WORD key) {
+  INPUT inputs[4] = {};
+  const WORD keys[4] = {modifier, key, key, modifier};
+  for (int i = 0; i < 4; ++i) {
+    inputs[i].type = INPUT_KEYBOARD;
+    inputs[i].ki.wVk = keys[i];
+    inputs[i].ki.dwFlags = i >= 2 ? KEYEVENTF_KEYUP : 0;
+  }
+  SendInput(4, inputs, sizeof(INPUT));
 }
 
 // A pointer move queued as a hand would make it; nothing is pumped, so a menu loop sees it.
@@ -140,6 +163,70 @@ std::uint32_t Rgb(TColor colour) {
   return static_cast<std::uint32_t>(GetRValue(c)) << 16 | GetGValue(c) << 8 | GetBValue(c);
 }
 
+// An open menu window on screen and what the skin says it shows: the background composed
+// from `MenuBackground`, and an item where it holds no text, the `MenuItem` strip's frame
+// over that background. Coordinates are the menu window's.
+struct MenuWindowOracle {
+  MenuWindowOracle(const TSkinData& skin, HWND menu) : skin(skin), shot(CaptureWindow(menu, false)) {
+    GetWindowRect(menu, &window);
+    const TDataSkinObject& back = *skin.MenuBackground;
+    background = ComposeFrame(window.right - window.left, window.bottom - window.top, back.Image->ToImage(), 1, 1,
+                              StripLayout::SideBySide, {back.LeftWidth, back.TopHeight, back.RightWidth, back.BottomHeight},
+                              back.Tile != 0);
+  }
+  PixelImage Item(const RECT& r, int frame) const {
+    const TDataSkinObject& item = *skin.MenuItem;
+    PixelImage face = ComposeFrame(r.right - r.left, r.bottom - r.top, item.Image->ToImage(), 5, frame,
+                                   StripLayout::SideBySide,
+                                   {item.LeftWidth, item.TopHeight, item.RightWidth, item.BottomHeight}, item.Tile != 0);
+    for (int y = 0; y < face.height; ++y)
+      for (int x = 0; x < face.width; ++x)
+        if (item.Trans == 1 && face.At(x, y) == kTransparentKey) face.Set(x, y, background.At(r.left + x, r.top + y));
+    return face;
+  }
+  // A separator: the bottom rows of the strip's frame 2 between its caps, over the background.
+  PixelImage Separator(const RECT& r) const {
+    const TDataSkinObject& item = *skin.MenuItem;
+    const PixelImage strip = item.Image->ToImage();
+    const int width = r.right - r.left;
+    const int height = r.bottom - r.top;
+    PixelImage line;
+    line.Resize(width, height, kTransparentKey);
+    DrawPieces(line, 0, 0, strip,
+               SeparatorPieces(width, height, FrameInStrip(strip.width, strip.height, 5, 2, StripLayout::SideBySide),
+                               item.LeftWidth, item.RightWidth));
+    for (int y = 0; y < height; ++y)
+      for (int x = 0; x < width; ++x)
+        if (line.At(x, y) == kTransparentKey) line.Set(x, y, background.At(r.left + x, r.top + y));
+    return line;
+  }
+
+  const TSkinData& skin;
+  RECT window{};
+  PixelBuffer shot;
+  PixelImage background;
+};
+
+// One image of an image list as the list draws it: drawn over black and over white, the
+// pixels that stay the same are the image's, the others let the background through.
+struct ImageListPicture {
+  ImageListPicture(TImageList& list, int index) {
+    TBitmap canvas;
+    canvas.SetPixelFormat(32);
+    canvas.SetSize(list.Width(), list.Height());
+    for (PixelBuffer* picture : {&image, &overWhite}) {
+      const RECT all{0, 0, list.Width(), list.Height()};
+      FillRect(canvas.MemoryDC(), &all, static_cast<HBRUSH>(GetStockObject(picture == &image ? BLACK_BRUSH : WHITE_BRUSH)));
+      ImageList_Draw(list.Handle(), index, canvas.MemoryDC(), 0, 0, ILD_TRANSPARENT);
+      *picture = CaptureRect(canvas.MemoryDC(), 0, 0, list.Width(), list.Height());
+    }
+  }
+  bool Opaque(int x, int y) const { return image.At(x, y) == overWhite.At(x, y); }
+
+  PixelBuffer image;
+  PixelBuffer overWhite;
+};
+
 // The rectangles the drop-down's items were last drawn in, by command, as the window was told.
 class DrawnItems {
  public:
@@ -171,48 +258,55 @@ TEST_F(MenuSkinning, DropDownItemsAndFrameComeFromTheSkin) {
   for (int n = 0; n < kSkinCount; ++n) {
     Switch(n);
     SCOPED_TRACE(n);
-    const TDataSkinObject* item = Skin().MenuItem.get();
-    const TDataSkinObject* back = Skin().MenuBackground.get();
-    ASSERT_TRUE(item && back);
+    ASSERT_TRUE(Skin().MenuItem && Skin().MenuBackground);
     HMENU file = Button(0).FSubMenu;
     int badItems = -1;
     int badFrame = -1;
     POINT at{};
     const auto inspect = [&] {
       HWND menu = FindThreadWindow("#32768");
-      RECT window{};
-      GetWindowRect(menu, &window);
-      at = {window.left, window.top};
+      const MenuWindowOracle oracle(Skin(), menu);
+      at = {oracle.window.left, oracle.window.top};
       POINT client{0, 0};
       ClientToScreen(menu, &client);
-      const int width = window.right - window.left;
-      const int height = window.bottom - window.top;
-      const PixelBuffer shot = CaptureWindow(menu, false);
-      const PixelImage background =
-          ComposeFrame(width, height, back->Image->ToImage(), 1, 1, StripLayout::SideBySide,
-                       {back->LeftWidth, back->TopHeight, back->RightWidth, back->BottomHeight}, back->Tile != 0);
+      const int width = oracle.background.width;
+      const int height = oracle.background.height;
       badFrame = 0;
       for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
-          if ((x < 3 || y < 3 || x >= width - 3 || y >= height - 3) && background.At(x, y) != shot.At(x, y)) ++badFrame;
+          if ((x < 3 || y < 3 || x >= width - 3 || y >= height - 3) && oracle.background.At(x, y) != oracle.shot.At(x, y))
+            ++badFrame;
       // The right end of an item holds no text: the item strip's frame (4 selected, 1 not)
-      // over the background.
+      // over the background; the separator between them is the strip's frame 2.
       badItems = 0;
       for (int position : {0, 2}) {
         RECT r = drawn.Of(GetMenuItemID(file, position));
-        OffsetRect(&r, client.x - window.left, client.y - window.top);
-        const PixelImage face = ComposeFrame(r.right - r.left, r.bottom - r.top, item->Image->ToImage(), 5,
-                                             position == 0 ? 4 : 1, StripLayout::SideBySide,
-                                             {item->LeftWidth, item->TopHeight, item->RightWidth, item->BottomHeight},
-                                             item->Tile != 0);
+        OffsetRect(&r, client.x - oracle.window.left, client.y - oracle.window.top);
+        const PixelImage face = oracle.Item(r, position == 0 ? 4 : 1);
         if (face.width < 8) ++badItems;
         for (int y = 0; y < face.height; ++y)
-          for (int x = face.width - 8; x >= 0 && x < face.width; ++x) {
-            std::uint32_t want = face.At(x, y);
-            if (item->Trans == 1 && want == kTransparentKey) want = background.At(r.left + x, r.top + y);
-            if (want != shot.At(r.left + x, r.top + y)) ++badItems;
-          }
+          for (int x = face.width - 8; x >= 0 && x < face.width; ++x)
+            if (face.At(x, y) != oracle.shot.At(r.left + x, r.top + y)) ++badItems;
       }
+      // The first item's image in its box after the strip's left cap, over the selected face.
+      RECT first = drawn.Of(GetMenuItemID(file, 0));
+      OffsetRect(&first, client.x - oracle.window.left, client.y - oracle.window.top);
+      const PixelImage selectedFace = oracle.Item(first, 4);
+      const ImageListPicture image(*main_->ImageList1, main_->Start1->ImageIndex());
+      const int boxLeft = 1 + Skin().MenuItem->LeftWidth;
+      if (image.image.width != 16) ++badItems;
+      for (int y = 0; y < image.image.height; ++y)
+        for (int x = 0; x < image.image.width; ++x) {
+          const std::uint32_t want = image.Opaque(x, y) ? image.image.At(x, y) : selectedFace.At(boxLeft + x, 1 + y);
+          if (want != oracle.shot.At(first.left + boxLeft + x, first.top + 1 + y)) ++badItems;
+        }
+      RECT r = drawn.Of(GetMenuItemID(file, 1));
+      OffsetRect(&r, client.x - oracle.window.left, client.y - oracle.window.top);
+      const PixelImage line = oracle.Separator(r);
+      if (line.width < 8) ++badItems;
+      for (int y = 0; y < line.height; ++y)
+        for (int x = 0; x < line.width; ++x)
+          if (line.At(x, y) != oracle.shot.At(r.left + x, r.top + y)) ++badItems;
       EndMenu();
     };
     ASSERT_TRUE(PlayFromButton(
@@ -277,6 +371,19 @@ TEST_F(MenuSkinning, ArrowKeysAndThePointerMoveBetweenDropDownsAndWrap) {
   steps.push_back({[] { return Showing(0); }, [help] { QueueMove(help); }});
   steps.push_back({[] { return Showing(3); }, [] { PressKey(VK_ESCAPE); }});
   ASSERT_TRUE(PlayFromButton(0, steps));
+  // Alt with the accelerator of "&Options" opens that drop-down; the application's loop
+  // turns the key into the form's dialog char, as in the program.
+  bool shown = false;
+  ASSERT_TRUE(Play(
+      [&] {
+        PressChord(VK_MENU, 'O');
+        AppWaitFor([&] { return shown; });
+      },
+      {{[] { return Showing(2); },
+        [&] {
+          shown = true;
+          PressKey(VK_ESCAPE);
+        }}}));
   const TMenuTrackingState& tracking = MenuTracking();
   EXPECT_FALSE(tracking.FilterHook);
   EXPECT_EQ(tracking.TrackingIndex, -1);
@@ -317,6 +424,222 @@ TEST_F(MenuSkinning, OpeningAndClosingEachDropDownLeaksNothing) {
   for (int round = 0; round < 20; ++round)
     for (int index = 0; index < 4; ++index) ASSERT_TRUE(cycle(index)) << index;
   EXPECT_EQ(CountGuiObjects(), before);
+}
+
+// The bar without its captions as the skin paints it: `MenuBar` frame 1 while the window is
+// active and 2 when not, nine-sliced when its Tile is 1 and three-sliced otherwise, or the
+// skin's bar colour without the element.
+PixelImage BarPicture(const TSkinData& skin, int width, int height, bool active) {
+  const TDataSkinObject* bar = skin.MenuBar.get();
+  if (!bar || bar->Image->Empty()) {
+    PixelImage fill;
+    fill.Resize(width, height, Rgb(skin.ColorMenubar));
+    return fill;
+  }
+  const int frame = active ? 1 : 2;
+  if (bar->Tile == 1)
+    return ComposeFrame(width, height, bar->Image->ToImage(), 2, frame, StripLayout::Stacked,
+                        {bar->LeftWidth, bar->TopHeight, bar->RightWidth, bar->BottomHeight}, false);
+  return ComposeThreeSlice(width, height, bar->Image->ToImage(), 2, frame, StripLayout::Stacked, bar->LeftWidth,
+                           bar->RightWidth);
+}
+
+// Pixels of the window's bar band outside its buttons (which hold the captions) that differ
+// from BarPicture.
+int BarMismatches(const TWinSkinForm& skinner, bool active) {
+  const TWinSkinMenu& bar = *skinner.MenuBar();
+  const RECT band = bar.BarRect();
+  const PixelImage want = BarPicture(*skinner.SkinData(), band.right - band.left, band.bottom - band.top, active);
+  const PixelBuffer shot = CaptureWindow(skinner.Handle(), false);
+  int bad = 0;
+  for (int y = 0; y < want.height; ++y)
+    for (int x = 0; x < want.width; ++x) {
+      const POINT at{band.left + x, band.top + y};
+      bool onButton = false;
+      for (const auto& button : bar.Buttons()) onButton = onButton || PtInRect(&button->FRect, at);
+      if (!onButton && want.At(x, y) != shot.At(at.x, at.y)) ++bad;
+    }
+  return bad;
+}
+
+int MenuTextWidth(const std::string& text) {
+  const ClientDC screen(nullptr);
+  const SelectGuard font(screen.get(), Screen().MenuFont().Handle());
+  SIZE size{};
+  GetTextExtentPoint32A(screen.get(), text.c_str(), static_cast<int>(text.size()), &size);
+  return size.cx;
+}
+
+TEST_F(MenuSkinning, TheBarShowsEachSkinsBandActiveAndInactiveWithItsButtonsInPlace) {
+  std::unique_ptr<TForm> other(TForm::Create<TForm>(static_cast<TComponent*>(nullptr)));
+  other->SetBounds(760, 560, 200, 150);
+  for (int n = 0; n < kSkinCount; ++n) {
+    Switch(n);
+    SCOPED_TRACE(n);
+    ASSERT_TRUE(WaitFor([&] { return Skinner()->WindowActive(); }));
+    RedrawWindow(Window(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+    EXPECT_EQ(BarMismatches(*Skinner(), true), 0);
+
+    // From the bar's left cap + 4, each button as wide as its text + 10, found by ButtonAt.
+    const TWinSkinMenu& bar = *Skinner()->MenuBar();
+    ASSERT_TRUE(Skin().MenuBar && !Skin().MenuBar->Image->Empty());
+    const int y = (bar.BarRect().top + bar.BarRect().bottom) / 2;
+    int x = bar.BarRect().left + Skin().MenuBar->LeftWidth + 4;
+    EXPECT_EQ(bar.ButtonAt({x - 1, y}), nullptr);
+    for (const auto& button : bar.Buttons()) {
+      const int width = MenuTextWidth(button->FCaption) + 10;
+      EXPECT_EQ(bar.ButtonAt({x, y}), button.get()) << button->FCaption;
+      EXPECT_EQ(bar.ButtonAt({x + width - 1, y}), button.get()) << button->FCaption;
+      x += width;
+    }
+    EXPECT_EQ(bar.ButtonAt({x, y}), nullptr);
+
+    other->Show();
+    SetForegroundWindow(other->Handle());
+    ASSERT_TRUE(WaitFor([&] { return !Skinner()->WindowActive(); }));
+    EXPECT_EQ(BarMismatches(*Skinner(), false), 0);
+    other->Hide();
+  }
+}
+
+TEST_F(MenuSkinning, WithoutABarPictureTheBarTakesTheSkinsColourAndDisabledCaptionsTurnGrey) {
+  Skin().MenuBar.reset();
+  RedrawWindow(Window(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+  EXPECT_EQ(BarMismatches(*Skinner(), true), 0);
+  EXPECT_EQ(Button(0).FRect.left, Skinner()->MenuBar()->BarRect().left + 6);
+
+  // The item's change reaches the bar through the toolkit's menu-changed message.
+  const std::uint32_t grey = Rgb(clGrayText);
+  const std::uint32_t text = Rgb(Skin().ColorMenuBarText);
+  ASSERT_NE(grey, text);
+  const auto count = [&](std::uint32_t colour) {
+    const PixelBuffer shot = CaptureWindow(Window(), false);
+    const RECT& r = Button(3).FRect;
+    int found = 0;
+    for (int y = r.top; y < r.bottom; ++y)
+      for (int x = r.left; x < r.right; ++x) found += shot.At(x, y) == colour;
+    return found;
+  };
+  for (bool enabled : {false, true}) {
+    SCOPED_TRACE(enabled);
+    main_->Help1->SetEnabled(enabled);
+    ASSERT_TRUE(WaitFor([&] { return Button(3).FEnabled == enabled; }));
+    EXPECT_EQ(count(grey) > 0, !enabled);
+    EXPECT_EQ(count(text) > 0, enabled);
+  }
+}
+
+// Opening "&Skins" shows its message box (RightArrowOnSkinsOpensItsSubmenuAndItsMessage),
+// which takes the activation and so ends the menu: under Wine no input reaches the submenu
+// after it. The choice of a skin is therefore made as the menu reports it, a WM_COMMAND with
+// the item's command to the window, and checked by what the window shows afterwards.
+TEST_F(MenuSkinning, ChoosingASkinFromTheSkinsSubmenuSwitchesTheSkin) {
+  TMenuItem* const items[] = {main_->skin0, main_->skin1, main_->skin2, main_->skin3, main_->skin4, main_->skin5};
+  for (int k : {2, 0}) {
+    SCOPED_TRACE(k);
+    const PixelImage before = Skin().MenuBar->Image->ToImage();
+    PostMessageA(Window(), WM_COMMAND, items[k]->Command(), 0);
+    ASSERT_TRUE(WaitFor([&] { return main_->SkinIndex == k && SkinManager()->CurrentSkinData() == nullptr; }));
+    EXPECT_NE(Skin().MenuBar->Image->ToImage().pixels, before.pixels);
+    SetForegroundWindow(Window());
+    ASSERT_TRUE(WaitFor([&] { return Skinner()->WindowActive(); }));
+    RedrawWindow(Window(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+    EXPECT_EQ(BarMismatches(*Skinner(), true), 0);
+    // The Options menu now checks that skin.
+    ASSERT_TRUE(PlayFromButton(2, {{[] { return Showing(2); }, [] { PressKey(VK_ESCAPE); }}}));
+    EXPECT_TRUE(items[k]->Checked());
+  }
+}
+
+TEST_F(MenuSkinning, TheSkinnedSystemMenuRightAlignsItsShortcut) {
+  TPopupMenu& sys = *Skinner()->SysMenu();
+  const int close = sys.Items()->Count() - 1;
+  ASSERT_EQ(ShortCutToText(sys.Items()->Items(close)->ShortCut()), "Shift+F4");
+  int rightmostInk = -1;
+  int itemWidth = 0;
+  bool done = false;
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+  LoopTicker ticker([&] {
+    HWND menu = FindThreadWindow("#32768");
+    RECT r{};
+    const bool late = std::chrono::steady_clock::now() > deadline;
+    if (done || ((!menu || !GetMenuItemRect(nullptr, sys.Handle(), close, &r)) && !late)) return;
+    std::vector<bool> ink;
+    if (menu) {
+      const MenuWindowOracle oracle(Skin(), menu);
+      OffsetRect(&r, -oracle.window.left, -oracle.window.top);
+      const PixelImage face = oracle.Item(r, 1);
+      ink.assign(static_cast<std::size_t>(face.width), false);
+      for (int y = 0; y < face.height; ++y)
+        for (int x = 0; x < face.width; ++x)
+          if (face.At(x, y) != oracle.shot.At(r.left + x, r.top + y)) ink[static_cast<std::size_t>(x)] = true;
+      // Drawn once the item's right end, where no text lies, shows the face.
+      const bool drawn = face.width > 12 && std::find(ink.end() - 8, ink.end(), true) == ink.end();
+      if (!drawn && !late) return;
+      itemWidth = face.width;
+    }
+    for (std::size_t x = 0; x < ink.size(); ++x)
+      if (ink[x]) rightmostInk = static_cast<int>(x);
+    done = true;
+    EndMenu();
+  });
+  const RECT title = Skinner()->TextRect();
+  RightClick(Window(), {(title.left + title.right) / 2, (title.top + title.bottom) / 2});
+  ASSERT_TRUE(WaitFor([&] { return done && !Skinner()->FMenuTracking && !FindThreadWindow("#32768"); }));
+  // The text ends at the item's right edge - 11, less a few pixels of the last glyph's
+  // advance; left-aligned it would end some fifty pixels further left.
+  EXPECT_LT(rightmostInk, itemWidth - 11);
+  EXPECT_GE(rightmostInk, itemWidth - 11 - 8);
+}
+
+// The system check mark: black where it is drawn, as the menu shows it in the button-text colour.
+PixelBuffer CheckMarkBitmap() {
+  constexpr WORD kCheckBitmap = 32760;  // OBM_CHECK
+  UniqueBitmap mark(LoadBitmapA(nullptr, MAKEINTRESOURCEA(kCheckBitmap)));
+  BITMAP info{};
+  GetObjectA(mark.get(), sizeof info, &info);
+  const ClientDC screen(nullptr);
+  UniqueDC memory(CreateCompatibleDC(screen.get()));
+  const SelectGuard select(memory.get(), mark.get());
+  return CaptureRect(memory.get(), 0, 0, info.bmWidth, info.bmHeight);
+}
+
+TEST_F(MenuSkinning, CheckMarksFollowTheServerBoxesAndSitInTheItemsBox) {
+  const DrawnItems drawn(Window());
+  const PixelBuffer mark = CheckMarkBitmap();
+  ASSERT_GT(mark.width, 0);
+  main_->charservercheck->SetChecked(false);
+  HMENU servers = Button(1).FSubMenu;
+  std::vector<int> bad(3, -1);
+  ASSERT_TRUE(PlayFromButton(
+      1, {{[&] { return Showing(1) && (GetMenuState(servers, 0, MF_BYPOSITION) & MF_HILITE); },
+           [&] {
+             HWND menu = FindThreadWindow("#32768");
+             const MenuWindowOracle oracle(Skin(), menu);
+             POINT client{0, 0};
+             ClientToScreen(menu, &client);
+             for (int position = 0; position < 3; ++position) {
+               RECT r = drawn.Of(GetMenuItemID(servers, position));
+               OffsetRect(&r, client.x - oracle.window.left, client.y - oracle.window.top);
+               const bool checked = (GetMenuState(servers, position, MF_BYPOSITION) & MF_CHECKED) != 0;
+               const bool selected = (GetMenuState(servers, position, MF_BYPOSITION) & MF_HILITE) != 0;
+               const PixelImage face = oracle.Item(r, selected ? 4 : 1);
+               // The 16-pixel box after the strip's left cap; the mark centred in it, moved by (1, 1).
+               const int left = 1 + Skin().MenuItem->LeftWidth + (16 - mark.width) / 2 + 1;
+               const int top = 1 + (16 - mark.height) / 2 + 1;
+               bad[static_cast<std::size_t>(position)] = 0;
+               for (int y = 0; y < mark.height; ++y)
+                 for (int x = 0; x < mark.width; ++x) {
+                   const bool ink = checked && (mark.At(x, y) & 0xFFFFFF) == 0;
+                   const std::uint32_t want = ink ? Rgb(Skin().ColorButtonText) : face.At(left + x, top + y);
+                   if (want != oracle.shot.At(r.left + left + x, r.top + top + y)) ++bad[static_cast<std::size_t>(position)];
+                 }
+             }
+             EndMenu();
+           }}}));
+  EXPECT_EQ(bad, (std::vector<int>{0, 0, 0}));
+  EXPECT_TRUE(main_->LoginServer1->Checked());
+  EXPECT_FALSE(main_->CharServer1->Checked());
 }
 
 TEST_F(MenuSkinning, TheTrayMenuIsSkinnedWhileSkinningIsOnAndTagNinetyNineKeepsItsDrawing) {

@@ -63,7 +63,7 @@ class SkinnedBars : public ::testing::TestWithParam<int> {
     simple->SetBounds(400, 250, 70, 60);
     status = new TStatusBar(form);
     status->SetParent(form);
-    status->SetBounds(0, 340 - 22, 480, 22);
+    status->SetBounds(0, form->ClientHeight() - 22, form->ClientWidth(), 22);  // below the memo
     status->SetPanels({{"One", 80, DT_LEFT, TStatusPanelBevel::pbRaised},
                        {"Two", 80, DT_CENTER, TStatusPanelBevel::pbNone},
                        {"", 80, DT_RIGHT, TStatusPanelBevel::pbLowered}});

@@ -51,7 +51,10 @@ TEST_F(SkinDispatch, EachControlGetsTheSkinnerOfItsRow) {
       {"PanelCheck", "TSkinCheckBox"},   {"ToolBar1", "TSkinBox"},
       {"SpeedButton1", "TSkinSpeedButton"}, {"Frame1", ""},
       {"FrameButton", "TSkinButton"},    {"Edit1", "TSkinEdit"},
-      {"TrackBar1", "TSkinTrackBar"},    {"Memo1", ""},
+      {"TrackBar1", "TSkinTrackBar"},    {"Memo1", "TSkinScrollBar"},
+      {"ScrollBar1", "TSkinScControl"},  {"ListBox1", "TSkinScrollBar"},
+      {"TreeView1", "TSkinScrollBar"},   {"ScrollBox1", "TSkinScrollBar"},
+      {"DrawGrid1", "TSkinScrollBar"},
   };
   for (const auto& row : rows) EXPECT_EQ(SkinnerClass(row.control), row.skinner) << row.control;
 

@@ -1,0 +1,83 @@
+#include "toolkit/ScrollBox.h"
+
+#include <algorithm>
+
+namespace korvale {
+
+namespace {
+constexpr int kLine = 8;
+}  // namespace
+
+TScrollBox::TScrollBox(TComponent* owner) : TWinControl(owner) {
+  width_ = 185;
+  height_ = 41;
+}
+
+void TScrollBox::CreateParams(TCreateParams& params) {
+  TWinControl::CreateParams(params);
+  params.style |= WS_CLIPCHILDREN | WS_HSCROLL | WS_VSCROLL;
+  params.exStyle |= WS_EX_CLIENTEDGE;
+}
+
+void TScrollBox::UpdateScrollRange() {
+  if (!HandleAllocated()) return;
+  int right = 0, bottom = 0;
+  for (int i = 0; i < ControlCount(); ++i) {
+    right = std::max(right, Controls(i)->Left() + Controls(i)->Width() + position_[SB_HORZ]);
+    bottom = std::max(bottom, Controls(i)->Top() + Controls(i)->Height() + position_[SB_VERT]);
+  }
+  RECT client{};
+  GetClientRect(handle_, &client);
+  const int extent[2] = {right, bottom};
+  const int page[2] = {static_cast<int>(client.right), static_cast<int>(client.bottom)};
+  for (const int bar : {SB_HORZ, SB_VERT}) {
+    SCROLLINFO info{sizeof info, SIF_ALL | SIF_DISABLENOSCROLL, 0, std::max(extent[bar] - 1, 0),
+                    static_cast<UINT>(page[bar]), position_[bar], 0};
+    SetScrollInfo(handle_, bar, &info, TRUE);
+  }
+}
+
+void TScrollBox::Scroll(int bar, int code) {
+  SCROLLINFO info{sizeof info, SIF_ALL, 0, 0, 0, 0, 0};
+  GetScrollInfo(handle_, bar, &info);
+  int position = info.nPos;
+  switch (code) {
+    case SB_LINEUP: position -= kLine; break;
+    case SB_LINEDOWN: position += kLine; break;
+    case SB_PAGEUP: position -= static_cast<int>(info.nPage); break;
+    case SB_PAGEDOWN: position += static_cast<int>(info.nPage); break;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION: position = info.nTrackPos; break;
+    default: return;
+  }
+  position = std::clamp(position, info.nMin, std::max(info.nMin, info.nMax - static_cast<int>(info.nPage) + 1));
+  const int delta = position_[bar] - position;
+  if (delta == 0) return;
+  position_[bar] = position;
+  info.fMask = SIF_POS;
+  info.nPos = position;
+  SetScrollInfo(handle_, bar, &info, TRUE);
+  ScrollWindowEx(handle_, bar == SB_HORZ ? delta : 0, bar == SB_VERT ? delta : 0, nullptr, nullptr, nullptr,
+                 nullptr, SW_SCROLLCHILDREN | SW_INVALIDATE | SW_ERASE);
+}
+
+void TScrollBox::WndProc(TMessage& message) {
+  switch (message.Msg) {
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+      // A scroll-bar control's notice (LParam its window) is reflected to it as usual.
+      if (message.LParam) break;
+      Scroll(message.Msg == WM_HSCROLL ? SB_HORZ : SB_VERT, LOWORD(message.WParam));
+      message.Result = 0;
+      return;
+    case WM_SIZE:
+      TWinControl::WndProc(message);
+      UpdateScrollRange();
+      return;
+    default:
+      break;
+  }
+  TWinControl::WndProc(message);
+}
+
+}  // namespace korvale
