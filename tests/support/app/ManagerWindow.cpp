@@ -42,7 +42,10 @@ void PrepareManagerFolder(const ProgramFolder& folder, const std::array<int, 3>&
 }
 
 void Settle() {
-  (void)WaitFor([] { return true; });
+  (void)WaitFor([] {
+    MSG msg;
+    return !PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE);
+  });
 }
 
 TWinSkinForm* SkinnerOf(HWND window) {
