@@ -20,7 +20,7 @@ bench: build
 	build/host/bin/korvale_bench
 	scripts/with-wine.sh wine build/win/bin/korvale_win_bench.exe
 
-# Ten minutes of the manager with crash-looping stand-ins; not part of test.
+# The skin soak, then ten minutes of the manager with crash-looping stand-ins; not part of test.
 soak:
 	scripts/soak.sh
 
