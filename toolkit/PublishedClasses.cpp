@@ -15,8 +15,10 @@
 #include "toolkit/Grids.h"
 #include "toolkit/Image.h"
 #include "toolkit/ImageList.h"
+#include "toolkit/HeaderControl.h"
 #include "toolkit/Label.h"
 #include "toolkit/ListBox.h"
+#include "toolkit/ListView.h"
 #include "toolkit/Menus.h"
 #include "toolkit/Panel.h"
 #include "toolkit/PageControl.h"
@@ -363,6 +365,30 @@ void RegisterButtonsAndContainers() {
                                [](TSpeedButton& c, bool v) { c.SetDown(v); }, false));
 }
 
+// Header sections and list columns differ only in the name of their text.
+template <typename C>
+void ColumnProperties(const std::string& className, const std::string& textName) {
+  RegisterPublishedClass<C>(className, "TCollectionItem")
+      .String(textName, [](C& c) { return c.Text(); }, [](C& c, const std::string& v) { c.SetText(v); })
+      .Integer("Width", [](C& c) -> I { return c.Width(); }, [](C& c, I v) { c.SetWidth(static_cast<int>(v)); }, 50)
+      .template Enumeration<TAlignment>("Alignment", {"taLeftJustify", "taRightJustify", "taCenter"},
+                                        [](C& c) { return c.Alignment(); },
+                                        [](C& c, TAlignment v) { c.SetAlignment(v); }, TAlignment::taLeftJustify);
+}
+
+void RegisterColumnControls() {
+  ColumnProperties<THeaderSection>("THeaderSection", "Text");
+  ColumnProperties<TListColumn>("TListColumn", "Caption");
+  RegisterPublishedClass<THeaderControl>("THeaderControl", "TWinControl")
+      .Creatable()
+      .Collection("Sections", [](THeaderControl& c) -> TCollection& { return c.Sections(); });
+  RegisterPublishedClass<TCustomListView>("TCustomListView", "TWinControl")
+      .Collection("Columns", [](TCustomListView& c) -> TCollection& { return c.Columns(); })
+      .Boolean("ShowColumnHeaders", [](TCustomListView& c) { return c.ShowColumnHeaders(); },
+               [](TCustomListView& c, bool v) { c.SetShowColumnHeaders(v); }, true);
+  RegisterPublishedClass<TListView>("TListView", "TCustomListView").Creatable();
+}
+
 void RegisterMenus() {
   RegisterPublishedClass<TImageList>("TImageList", "TComponent")
       .Creatable()
@@ -406,6 +432,7 @@ void RegisterToolkitClasses() {
   RegisterForms();
   RegisterMenus();
   RegisterButtonsAndContainers();
+  RegisterColumnControls();
 }
 
 }  // namespace korvale

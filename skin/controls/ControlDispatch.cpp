@@ -15,6 +15,8 @@
 #include "skin/controls/SkinCheckBox.h"
 #include "skin/controls/SkinComBox.h"
 #include "skin/controls/SkinEdit.h"
+#include "skin/controls/SkinHeader.h"
+#include "skin/controls/SkinListView.h"
 #include "skin/controls/SkinProgress.h"
 #include "skin/controls/SkinScControl.h"
 #include "skin/controls/SkinScrollBar.h"
@@ -32,7 +34,9 @@
 #include "toolkit/Frame.h"
 #include "toolkit/Grids.h"
 #include "toolkit/GroupBox.h"
+#include "toolkit/HeaderControl.h"
 #include "toolkit/ListBox.h"
+#include "toolkit/ListView.h"
 #include "toolkit/PageControl.h"
 #include "toolkit/Panel.h"
 #include "toolkit/RadioButton.h"
@@ -84,6 +88,12 @@ void AttachNew(TControlDispatch& d, TSkinControl* skinner, bool recolor) {
 template <typename S>
 void Attach(TControlDispatch& d, TComponent& ctl, bool recolor) {
   AttachNew(d, Make<S>(ctl), recolor);
+}
+
+// Skinners that subclass the control's window rather than hooking its WindowProc.
+template <typename S>
+void AttachToWindow(TControlDispatch& d, TComponent& ctl) {
+  Make<S>(ctl)->AttachHandle(dynamic_cast<TWinControl&>(ctl).Handle(), &d.Skin(), &d.Form(), d.Form().ControlCanvas());
 }
 
 // A window-bar skinner of kind S; `ownTracking` lets it drag the thumb itself.
@@ -160,7 +170,7 @@ struct DispatchRow {
   RowAction apply;
 };
 
-const std::array<DispatchRow, 32> kRows{{
+const std::array<DispatchRow, 33> kRows{{
     {[](const Candidate& c) { return c.Named({"TTABCONTROL"}) && c.Has(xcTab) && c.tabs; },
      [](TControlDispatch& d, const Candidate& c) { Attach<TSkinTab>(d, c.ctl, false); }},
     // The Skin3rd mapping sits here; it is asked before this table's second row.
@@ -221,7 +231,11 @@ const std::array<DispatchRow, 32> kRows{{
        return c.Has(xcScrollbar) && c.Named({"TDXTREELIST", "TDXDBTREELIST", "TDXDBGRID"});
      },
      [](TControlDispatch& d, const Candidate& c) { ScrollBars(d, c.ctl, false); }},
-    {[](const Candidate& c) { return c.Named({"TLISTVIEW"}) && c.Has(xcScrollbar); }, kNoSkinnerYet},
+    {[](const Candidate& c) { return c.Is<TCustomListView>() && c.Has(xcScrollbar); },
+     [](TControlDispatch& d, const Candidate& c) { ScrollBars<TSkinListView>(d, c.ctl, false); }},
+    // A header on its own is skinned as a list view's header is, with the list views.
+    {[](const Candidate& c) { return c.Is<THeaderControl>() && c.Has(xcScrollbar); },
+     [](TControlDispatch& d, const Candidate& c) { AttachToWindow<TSkinHeader>(d, c.ctl); }},
     {[](const Candidate& c) { return c.Has(xcScrollbar) && c.Is<TMemo>(); }, OwnTrackingBars},
     {[](const Candidate& c) { return c.Has(xcScrollbar) && c.Is<TCustomGrid>(); },
      [](TControlDispatch& d, const Candidate& c) {
@@ -232,10 +246,7 @@ const std::array<DispatchRow, 32> kRows{{
     {[](const Candidate& c) { return c.Is<TButton>() && c.Has(xcButton); },
      [](TControlDispatch& d, const Candidate& c) { Attach<TSkinButton>(d, c.ctl, false); }},
     {[](const Candidate& c) { return c.Is<TCustomEdit>() && c.Has(xcEdit); },
-     [](TControlDispatch& d, const Candidate& c) {
-       auto& edit = dynamic_cast<TWinControl&>(c.ctl);
-       Make<TSkinEdit>(c.ctl)->AttachHandle(edit.Handle(), &d.Skin(), &d.Form(), d.Form().ControlCanvas());
-     }},
+     [](TControlDispatch& d, const Candidate& c) { AttachToWindow<TSkinEdit>(d, c.ctl); }},
     {[](const Candidate& c) { return c.Is<TCustomFrame>(); },
      [](TControlDispatch& d, const Candidate& c) { d.SkinComponents(c.ctl); }},
     {[](const Candidate& c) { return c.Is<TForm>(); },

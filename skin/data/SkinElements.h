@@ -19,6 +19,8 @@ class TDataSkinObject {
   TDataSkinObject(const TDataSkinObject&) = delete;
   TDataSkinObject& operator=(const TDataSkinObject&) = delete;
 
+  bool HasImage() const { return Image && !Image->Empty(); }
+
   std::int32_t LeftWidth = 0;
   std::int32_t TopHeight = 0;
   std::int32_t RightWidth = 0;

@@ -67,13 +67,19 @@ void WaitOutDoubleClick() {
 }
 
 void Click(HWND window, POINT at, MouseButton button) {
-  WaitOutDoubleClick();
-  MovePointer(window, at);
-  Press(button);
+  PressAt(window, at, button);
   Release(button);
 }
 
 void RightClick(HWND window, POINT at) { Click(window, at, MouseButton::kRight); }
+
+void PressAt(HWND window, POINT at, MouseButton button) {
+  WaitOutDoubleClick();
+  MovePointer(window, at);
+  Press(button);
+}
+
+void ReleaseButton(MouseButton button) { Release(button); }
 
 void DoubleClick(HWND window, POINT at) {
   WaitOutDoubleClick();

@@ -23,6 +23,10 @@ void MovePointer(HWND window, POINT at);
 // double click, so the double-click time is waited out first.
 void Click(HWND window, POINT at, MouseButton button = MouseButton::kLeft);
 void RightClick(HWND window, POINT at);
+// Moves there and presses the button, and later lets it go where the pointer is then: for
+// looks that show only while a button is held.
+void PressAt(HWND window, POINT at, MouseButton button = MouseButton::kLeft);
+void ReleaseButton(MouseButton button = MouseButton::kLeft);
 // Two clicks well within GetDoubleClickTime.
 void DoubleClick(HWND window, POINT at);
 // Waits, pumping, until a click now would not pair with the previous one.
