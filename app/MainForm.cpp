@@ -185,7 +185,7 @@ TForm1::TForm1(TComponent* owner) : TForm1(owner, ProgramFolder()) {}
 
 TForm1::TForm1(TComponent* owner, const std::string& programFolder)
     : TForm(owner),
-      processes_(std::make_unique<SystemProcessControl>()),
+      processes_(std::make_unique<SystemProcessControl>(programFolder)),
       clock_(std::make_unique<SystemStatusClock>()) {
   RegisterTrayClasses();
   RegisterSkinClasses();

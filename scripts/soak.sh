@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The soak run (not part of make test): builds, then runs tests/soak's driver inside the
-# harness (private network namespace, own Xvfb display, the tree's Wine prefix). MINUTES
-# sets its length (10 by default); the report goes to standard output and build/soak.log.
+# harness (private network namespace, own Xvfb display, the tree's Wine prefix): first the
+# skin soak on the main window in a program of its own, then the manager's run, whose
+# length MINUTES sets (10 by default). The reports go to standard output and build/soak.log.
 set -euo pipefail
 repo=$(cd "$(dirname "$0")/.." && pwd)
 cd "$repo"
@@ -18,6 +19,7 @@ harness_prepare_prefix "$repo/build/wineprefix"
 # Into a file rather than a pipe: the stand-ins inherit the output, and one still running
 # at the end would hold a pipe open.
 status=0
-wine build/win/bin/korvale_soak.exe "${MINUTES:-10}" >build/soak.log 2>&1 || status=$?
+wine build/win/bin/korvale_skin_soak.exe >build/soak.log 2>&1 || status=$?
+wine build/win/bin/korvale_soak.exe "${MINUTES:-10}" >>build/soak.log 2>&1 || status=$?
 cat build/soak.log
 exit "$status"

@@ -29,8 +29,6 @@ std::string ServerCommandLine(std::string_view folder, std::string_view exe) {
   return line;
 }
 
-void LaunchServer(std::string_view exe) { LaunchServerFrom(ProgramFolder(), exe); }
-
 void LaunchServerFrom(std::string_view folder, std::string_view exe) {
   // Started hidden as WinExec would, but without its wait for the server's first idle
   // moment, which under Wine leaves a handle behind on every launch: a crash-looping server

@@ -14,9 +14,8 @@ std::string ProgramFolder();
 // before the blank.
 std::string ServerCommandLine(std::string_view folder, std::string_view exe);
 
-// Starts the server from ProgramFolder, hidden, without arguments; it inherits the current
-// directory. The result is not checked: the next tick finds out.
-void LaunchServer(std::string_view exe);
+// Starts folder + "\" + exe, hidden, without arguments; it inherits the current directory.
+// The result is not checked: the next tick finds out.
 void LaunchServerFrom(std::string_view folder, std::string_view exe);
 
 }  // namespace korvale

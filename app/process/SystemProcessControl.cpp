@@ -13,7 +13,7 @@ bool SystemProcessControl::IsExeRunning(std::string_view exe) {
 
 bool SystemProcessControl::KillExe(std::string_view exe) { return korvale::KillExe(exe); }
 
-void SystemProcessControl::LaunchServer(std::string_view exe) { korvale::LaunchServer(exe); }
+void SystemProcessControl::LaunchServer(std::string_view exe) { LaunchServerFrom(programFolder_, exe); }
 
 namespace {
 
@@ -54,12 +54,12 @@ std::string SystemStatusClock::LongTime(const LocalDateTime& when) {
 }
 
 bool RunStartUpPrompts(const AskYesNo& ask) {
-  SystemProcessControl processes;
+  SystemProcessControl processes(ProgramFolder());
   return RunStartUpPrompts(processes, ask);
 }
 
 void KillServersAtClose() {
-  SystemProcessControl processes;
+  SystemProcessControl processes(ProgramFolder());
   KillServersAtClose(processes);
 }
 

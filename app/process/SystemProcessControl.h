@@ -5,13 +5,21 @@
 #include "core/ProcessControl.h"
 #include "core/StatusLine.h"
 
+#include <string>
+#include <utility>
+
 namespace korvale {
 
 class SystemProcessControl final : public ProcessControl {
  public:
+  // Servers are started from the program folder, where the manager finds them.
+  explicit SystemProcessControl(std::string programFolder) : programFolder_(std::move(programFolder)) {}
   bool IsExeRunning(std::string_view exe) override;
   bool KillExe(std::string_view exe) override;
   void LaunchServer(std::string_view exe) override;
+
+ private:
+  std::string programFolder_;
 };
 
 // The local time in the user's short date and long time formats.

@@ -23,6 +23,7 @@
 #include "core/AsciiText.h"
 #include "tests/support/ProgramFolder.h"
 #include "tests/support/WinTestSupport.h"
+#include "tests/soak/ProcessHandles.h"
 
 namespace korvale::testing {
 namespace {
@@ -77,35 +78,6 @@ struct Counts {
   DWORD user = 0;
   DWORD handles = 0;
 };
-
-// The handles of another process: each handle value that can be duplicated into this one.
-// Wine answers GetProcessHandleCount for the calling process only, and its process list
-// gives the size of the handle table, not the handles in use.
-// With `types`, each handle's object type is counted there too.
-DWORD CountHandles(HANDLE process, std::map<std::string, int>* types = nullptr) {
-  using QueryObject = NTSTATUS(WINAPI*)(HANDLE, OBJECT_INFORMATION_CLASS, PVOID, ULONG, PULONG);
-  const auto query = reinterpret_cast<QueryObject>(reinterpret_cast<void*>(
-      GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQueryObject")));
-  constexpr ULONG_PTR kLastHandle = 4 * 16384;
-  DWORD count = 0;
-  for (ULONG_PTR value = 4; value <= kLastHandle; value += 4) {
-    HANDLE copy = nullptr;
-    if (!DuplicateHandle(process, reinterpret_cast<HANDLE>(value), GetCurrentProcess(), &copy, 0,
-                         FALSE, DUPLICATE_SAME_ACCESS)) {
-      continue;
-    }
-    ++count;
-    alignas(8) std::uint8_t info[1024] = {};
-    if (types && query && query(copy, ObjectTypeInformation, info, sizeof info, nullptr) == 0) {
-      const auto& name = reinterpret_cast<const PUBLIC_OBJECT_TYPE_INFORMATION*>(info)->TypeName;
-      std::string type;
-      for (USHORT i = 0; i < name.Length / 2; ++i) type += static_cast<char>(name.Buffer[i]);
-      ++(*types)[type];
-    }
-    CloseHandle(copy);
-  }
-  return count;
-}
 
 void PrintHandleTypes(const char* when, HANDLE process) {
   std::map<std::string, int> types;

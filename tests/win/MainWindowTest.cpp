@@ -16,6 +16,7 @@
 #include "app/AboutForm.h"
 #include "app/MainForm.h"
 #include "app/MainFormServices.h"
+#include "app/process/ProcessViewer.h"
 #include "tests/support/ProgramFolder.h"
 #include "tests/support/WinTestSupport.h"
 #include "skin/data/SkinData.h"
@@ -556,6 +557,15 @@ TEST_F(MainWindow, TheWindowDescriptionGivesTheDesignedLayoutMenusAndAboutDialog
   EXPECT_EQ(a.Memo1->ScrollBars(), TScrollStyle::ssVertical);
   EXPECT_EQ(a.Memo1->Lines().size(), 7u);
   EXPECT_TRUE(a.Button1->Default());
+}
+
+TEST_F(MainWindow, ServersStartFromTheWindowsProgramFolder) {
+  Open("");
+  form_->Button1Click(nullptr);
+  form_->loginservertimerTimer(nullptr);
+  EXPECT_TRUE(WaitFor([] { return IsExeRunning("auth-node.exe"); }));
+  form_->Button1Click(nullptr);  // deactivation ends the server
+  EXPECT_TRUE(WaitFor([] { return !IsExeRunning("auth-node.exe"); }));
 }
 
 TEST(ManagerStartUp, OnlyTheNtFamilyMayRunTheManager) {
