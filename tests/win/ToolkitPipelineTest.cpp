@@ -13,6 +13,7 @@
 #include "tests/support/WinTestSupport.h"
 #include "tests/win/ToolkitTestForm.h"
 #include "toolkit/Exception.h"
+#include "toolkit/Frame.h"
 
 namespace korvale::testing {
 namespace {
@@ -292,6 +293,18 @@ TEST_F(ToolkitPipeline, DoubleBufferedControlPaintsThroughAnOffscreenBitmap) {
   EXPECT_EQ(pixels.At(0, 0), 0x0000FFu);
   EXPECT_EQ(pixels.At(50, 40), 0x00FF00u);
   panel->WindowProc = recorder.saved;
+}
+
+TEST_F(ToolkitPipeline, AFrameFollowsTheColourOfItsFormUntilGivenItsOwn) {
+  auto* frame = new TFrame(form.get());
+  frame->SetParent(form.get());
+  for (TColor color : {clBlue, clBtnFace}) {
+    form->SetColor(color);
+    EXPECT_EQ(frame->Color(), color);
+  }
+  frame->SetColor(clRed);
+  form->SetColor(clBlue);
+  EXPECT_EQ(frame->Color(), clRed);
 }
 
 TEST_F(ToolkitPipeline, ControlsCreateTheirWindowsLazilyAndKeepStateAcrossRecreation) {
