@@ -29,4 +29,25 @@ std::optional<int> ParseIniInteger(std::string_view text) {
   return static_cast<int>(negative ? -value : value);
 }
 
+namespace {
+
+std::string_view TrimBlanks(std::string_view text) {
+  const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+  while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+}  // namespace
+
+std::pair<std::string, std::string> SplitIniEntry(std::string_view line) {
+  const std::size_t equals = line.find('=');
+  const std::string_view key = TrimBlanks(line.substr(0, equals));
+  std::string_view value = equals == std::string_view::npos ? std::string_view() : TrimBlanks(line.substr(equals + 1));
+  if (value.size() > 1 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front()) {
+    value = value.substr(1, value.size() - 2);
+  }
+  return {std::string(key), std::string(value)};
+}
+
 }  // namespace korvale

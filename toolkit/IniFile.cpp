@@ -83,6 +83,12 @@ std::vector<std::string> TIniFile::ReadSection(const std::string& section) const
   });
 }
 
+std::vector<std::string> TIniFile::ReadSectionValues(const std::string& section) const {
+  return ReadNameList([&](char* buffer, DWORD size) {
+    return GetPrivateProfileSectionA(section.c_str(), buffer, size, fileName_.c_str());
+  });
+}
+
 bool TIniFile::SectionExists(const std::string& section) const {
   const auto sections = ReadSections();
   return std::any_of(sections.begin(), sections.end(), [&](const std::string& name) {

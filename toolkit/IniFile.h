@@ -29,6 +29,9 @@ class TIniFile : public TObject {
 
   std::vector<std::string> ReadSections() const;
   std::vector<std::string> ReadSection(const std::string& section) const;
+  // The section's lines as "key=value", in one call: for readers of many keys
+  // (SplitIniEntry turns a line into what ReadString answers for its key).
+  std::vector<std::string> ReadSectionValues(const std::string& section) const;
   bool SectionExists(const std::string& section) const;
   bool ValueExists(const std::string& section, const std::string& key) const;
   void DeleteKey(const std::string& section, const std::string& key);

@@ -2,10 +2,12 @@
 // section into the elements and colours, loading their images from the skin's archive.
 #include <algorithm>
 #include <array>
+#include <map>
 #include <string>
 
 #include "core/AsciiText.h"
 #include "core/BmpDecoder.h"
+#include "core/IniValues.h"
 #include "core/SkinRules.h"
 #include "skin/data/BitmapTransforms.h"
 #include "skin/data/SkinData.h"
@@ -20,14 +22,31 @@ namespace {
 constexpr char kPersonality[] = "Personality";
 
 // Reads keys with the definition's rules: integers in three notations with their default on
-// anything else, colour strings, and image names.
+// anything else, colour strings, and image names. The definition is read once, a section
+// per call, since a skin asks for hundreds of keys and each private-profile read parses the
+// whole file again; a lookup answers what a read of that key would.
 class DefinitionKeys {
  public:
-  explicit DefinitionKeys(const std::string& path) : ini_(path) {}
+  explicit DefinitionKeys(const std::string& path) {
+    const TIniFile ini(path);
+    sections_ = ini.ReadSections();
+    for (const std::string& section : sections_) {
+      // A repeated section name reads as its first section, as a single read does.
+      const auto [keys, added] = values_.try_emplace(AsciiLower(section));
+      if (!added) continue;
+      for (const std::string& line : ini.ReadSectionValues(section)) {
+        auto [key, value] = SplitIniEntry(line);
+        keys->second.try_emplace(AsciiLower(key), std::move(value));
+      }
+    }
+  }
 
-  std::vector<std::string> Sections() const { return ini_.ReadSections(); }
+  const std::vector<std::string>& Sections() const { return sections_; }
   std::string Text(const std::string& section, const std::string& key) const {
-    return ini_.ReadString(section, key, "");
+    const auto keys = values_.find(AsciiLower(section));
+    if (keys == values_.end()) return "";
+    const auto value = keys->second.find(AsciiLower(key));
+    return value == keys->second.end() ? "" : value->second;
   }
   int Integer(const std::string& section, const std::string& key, int defaultValue) const {
     return ParseSkinInteger(Text(section, key)).value_or(defaultValue);
@@ -37,7 +56,8 @@ class DefinitionKeys {
   }
 
  private:
-  TIniFile ini_;
+  std::vector<std::string> sections_;
+  std::map<std::string, std::map<std::string, std::string>> values_;
 };
 
 }  // namespace

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
+#include "core/IniValues.h"
+
 #include "toolkit/Exception.h"
 #include "tests/support/WinTestSupport.h"
 
@@ -27,6 +31,27 @@ TEST(IniFile, ReadsValuesWithTheirDefaults) {
   EXPECT_EQ(ini.ReadSections(), (std::vector<std::string>{"LoginServer", "CharServer", "General"}));
   EXPECT_EQ(ini.ReadSection("LoginServer"),
             (std::vector<std::string>{"Address", "Port", "Checked"}));
+}
+
+// A section read in one call and split line by line answers every key as reading that key
+// alone does: blanks, quotes, repeated keys and sections, lines without "=".
+TEST(IniFile, SectionValuesSplitAnswerAsKeyReadsDo) {
+  TempFolder folder;
+  folder.Write("d.ini",
+               "[Frame]\r\n  Image = frame.bmp  \r\nTile=\"1\"\r\nName='a b'\r\nHalf=\"x\r\nOne=\"\r\n"
+               "Empty=\"\"\r\nBare\r\nImage=second.bmp\r\nmixedCase=7\r\n;Note=ignored\r\n"
+               "[frame]\r\nExtra=1\r\n[Other]\r\nKey = a = b\r\n");
+  const TIniFile ini(folder.File("d.ini"));
+  int compared = 0;
+  for (const std::string& section : ini.ReadSections()) {
+    std::map<std::string, std::string> split;
+    for (const std::string& line : ini.ReadSectionValues(section)) split.insert(SplitIniEntry(line));
+    for (const std::string& key : ini.ReadSection(section)) {
+      EXPECT_EQ(split.at(key), ini.ReadString(section, key, "<absent>")) << section << "." << key;
+      ++compared;
+    }
+  }
+  EXPECT_GE(compared, 11);
 }
 
 TEST(IniFile, WritesKeepOtherContentAndReadBack) {
