@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "toolkit/Canvas.h"
+#include "toolkit/ScrollCodes.h"
 
 namespace korvale {
 
@@ -66,17 +67,10 @@ void TCustomGrid::UpdateScrollBars() {
 void TCustomGrid::Scroll(int bar, int code) {
   SCROLLINFO info{sizeof info, SIF_ALL, 0, 0, 0, 0, 0};
   GetScrollInfo(handle_, bar, &info);
-  int first = first_[bar];
-  switch (code) {
-    case SB_LINEUP: --first; break;
-    case SB_LINEDOWN: ++first; break;
-    case SB_PAGEUP: first -= static_cast<int>(info.nPage); break;
-    case SB_PAGEDOWN: first += static_cast<int>(info.nPage); break;
-    case SB_THUMBTRACK:
-    case SB_THUMBPOSITION: first = info.nTrackPos; break;
-    default: return;
-  }
-  first_[bar] = first;
+  const std::optional<int> first =
+      SteppedPosition(code, first_[bar], 1, static_cast<int>(info.nPage), info.nTrackPos);
+  if (!first) return;
+  first_[bar] = *first;
   UpdateScrollBars();
 }
 

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "toolkit/ScrollCodes.h"
+
 namespace korvale {
 
 TScrollBar::TScrollBar(TComponent* owner) : TWinControl(owner) {
@@ -50,16 +52,12 @@ void TScrollBar::SetPageSize(int size) {
 }
 
 void TScrollBar::Scroll(int code, int thumbPosition) {
-  switch (code) {
-    case SB_LINEUP: SetPosition(position_ - smallChange_); break;
-    case SB_LINEDOWN: SetPosition(position_ + smallChange_); break;
-    case SB_PAGEUP: SetPosition(position_ - largeChange_); break;
-    case SB_PAGEDOWN: SetPosition(position_ + largeChange_); break;
-    case SB_THUMBTRACK:
-    case SB_THUMBPOSITION: SetPosition(thumbPosition); break;
-    case SB_TOP: SetPosition(min_); break;
-    case SB_BOTTOM: SetPosition(max_); break;
-    default: break;
+  if (const auto stepped = SteppedPosition(code, position_, smallChange_, largeChange_, thumbPosition)) {
+    SetPosition(*stepped);
+  } else if (code == SB_TOP) {
+    SetPosition(min_);
+  } else if (code == SB_BOTTOM) {
+    SetPosition(max_);
   }
 }
 

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "toolkit/ScrollCodes.h"
+
 namespace korvale {
 
 namespace {
@@ -40,17 +42,11 @@ void TScrollBox::UpdateScrollRange() {
 void TScrollBox::Scroll(int bar, int code) {
   SCROLLINFO info{sizeof info, SIF_ALL, 0, 0, 0, 0, 0};
   GetScrollInfo(handle_, bar, &info);
-  int position = info.nPos;
-  switch (code) {
-    case SB_LINEUP: position -= kLine; break;
-    case SB_LINEDOWN: position += kLine; break;
-    case SB_PAGEUP: position -= static_cast<int>(info.nPage); break;
-    case SB_PAGEDOWN: position += static_cast<int>(info.nPage); break;
-    case SB_THUMBTRACK:
-    case SB_THUMBPOSITION: position = info.nTrackPos; break;
-    default: return;
-  }
-  position = std::clamp(position, info.nMin, std::max(info.nMin, info.nMax - static_cast<int>(info.nPage) + 1));
+  const std::optional<int> stepped =
+      SteppedPosition(code, info.nPos, kLine, static_cast<int>(info.nPage), info.nTrackPos);
+  if (!stepped) return;
+  const int position =
+      std::clamp(*stepped, info.nMin, std::max(info.nMin, info.nMax - static_cast<int>(info.nPage) + 1));
   const int delta = position_[bar] - position;
   if (delta == 0) return;
   position_[bar] = position;

@@ -9,9 +9,7 @@ void TSkinBox::Attach(TSkinnerHost* form, TSkinData* skinData, bool recolor, TCa
   auto* control = dynamic_cast<TWinControl*>(Owner());
   if (!control) return;
   FRecolor = recolor;
-  FSkinData = skinData;
-  FCanvas = canvas;
-  FForm = form;
+  Bind(form, skinData, canvas);
   FControl = control;
   FHandle = control->Handle();
   (void)FForm->AddSkinner(this);

@@ -48,13 +48,10 @@ void TSkinControl::Attach(TSkinnerHost* form, TSkinData* skinData, bool recolor,
   auto* control = dynamic_cast<TWinControl*>(Owner());
   if (!control) return;
   FRecolor = recolor;
-  FSkinData = skinData;
-  FForm = form;
-  FCanvas = canvas;
+  Bind(form, skinData, canvas);
   FControl = control;
   FHandle = control->Handle();
-  FOldWindowProc = control->WindowProc;
-  control->WindowProc = TWndMethod(this, &TSkinControl::SkinWndProc);
+  HookWindowProc(*control);
   control->SetDoubleBuffered(true);
   (void)FForm->AddSkinner(this);
   RefreshLook();
@@ -68,10 +65,19 @@ void TSkinControl::Attach(TSkinnerHost* form, TSkinData* skinData, bool recolor,
   FState = kSkinnerAttached;
 }
 
-void TSkinControl::AttachHandle(HWND handle, TSkinData* skinData, TSkinnerHost* form, TCanvas* canvas) {
+void TSkinControl::Bind(TSkinnerHost* form, TSkinData* skinData, TCanvas* canvas) {
+  FForm = form;
   FSkinData = skinData;
   FCanvas = canvas;
-  FForm = form;
+}
+
+void TSkinControl::HookWindowProc(TControl& control) {
+  FOldWindowProc = control.WindowProc;
+  control.WindowProc = TWndMethod(this, &TSkinControl::SkinWndProc);
+}
+
+void TSkinControl::AttachHandle(HWND handle, TSkinData* skinData, TSkinnerHost* form, TCanvas* canvas) {
+  Bind(form, skinData, canvas);
   FHandle = handle;
   FEnabled = true;
   (void)FForm->AddSkinner(this);
@@ -84,13 +90,10 @@ void TSkinControl::AttachHandle(HWND handle, TSkinData* skinData, TSkinnerHost* 
 void TSkinControl::AttachGraphic(TSkinnerHost* form, TSkinData* skinData, TCanvas* canvas) {
   auto* control = dynamic_cast<TControl*>(Owner());
   if (!control || FOldWindowProc) return;
-  FSkinData = skinData;
-  FCanvas = canvas;
-  FForm = form;
+  Bind(form, skinData, canvas);
   FGraphicControl = control;
   FEnabled = control->Enabled();
-  FOldWindowProc = control->WindowProc;
-  control->WindowProc = TWndMethod(this, &TSkinControl::SkinWndProc);
+  HookWindowProc(*control);
   (void)FForm->AddSkinner(this);
   FState = kSkinnerAttached;
 }

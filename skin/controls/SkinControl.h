@@ -79,6 +79,10 @@ class TSkinControl : public TControlSkinnerBase {
   // Window-less controls: the hooked control's WindowProc goes back to what it was.
   void RestoreWindowProc();
   void RefreshLook();
+  // What every attach remembers: the form it reports to, the skin it draws, the canvas it uses.
+  void Bind(TSkinnerHost* form, TSkinData* skinData, TCanvas* canvas);
+  // The toolkit control's WindowProc passes through SkinWndProc until RestoreWindowProc.
+  void HookWindowProc(TControl& control);
 
   std::uint8_t FMouseState = 0;
   TCanvas* FCanvas = nullptr;

@@ -38,13 +38,10 @@ TSkinScrollBar::~TSkinScrollBar() {
 
 void TSkinScrollBar::AttachScrollBars(TWinControl* control, TSkinData* skinData, bool ownTracking,
                                       TSkinnerHost* form, TCanvas* canvas) {
-  FForm = form;
-  FSkinData = skinData;
-  FCanvas = canvas;
+  Bind(form, skinData, canvas);
   FControl = control;
   FHandle = control->Handle();
-  FOldWindowProc = control->WindowProc;
-  control->WindowProc = TWndMethod(static_cast<TSkinControl*>(this), &TSkinControl::SkinWndProc);
+  HookWindowProc(*control);
   (void)FForm->AddSkinner(this);
   FTracking = FInVScroll = FInHScroll = false;
   for (SCROLLINFO& info : FScrollInfo) info.cbSize = sizeof(SCROLLINFO);
