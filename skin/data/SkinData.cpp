@@ -17,23 +17,6 @@
 
 namespace korvale {
 
-namespace {
-
-// Deletes the temporary definition file however the parse ends.
-class TemporaryFile {
- public:
-  explicit TemporaryFile(std::string path) : path_(std::move(path)) {}
-  ~TemporaryFile() { DeleteFileA(path_.c_str()); }
-  TemporaryFile(const TemporaryFile&) = delete;
-  TemporaryFile& operator=(const TemporaryFile&) = delete;
-  const std::string& Path() const { return path_; }
-
- private:
-  std::string path_;
-};
-
-}  // namespace
-
 TSkinData::TSkinData(TComponent* owner)
     : TComponent(owner),
       Title(std::make_unique<TDataSkinTitle>("Title")),
@@ -181,11 +164,8 @@ bool TSkinData::LoadSkin() {
   // The parse frees the title-bar button entries; no window may keep buttons made from
   // them, not even while an error message repaints it.
   if (TSkinManagerLink* manager = ExistingSkinManager()) manager->ReleaseAllSysButtons();
-  char tempPath[MAX_PATH + 1] = {};
-  const DWORD length = GetTempPathA(MAX_PATH, tempPath);
-  if (length == 0 || length > MAX_PATH) throw Exception("Cannot find the temporary directory");
   try {
-    return ReadSkin(std::string(tempPath, length));
+    return ReadSkin();
   } catch (const SkinRefusal& refusal) {
     ShowSkinMessage(kDamagedSkinMessage + std::string(refusal.what()) + ".");
   } catch (const std::bad_alloc&) {
@@ -194,7 +174,7 @@ bool TSkinData::LoadSkin() {
   return false;
 }
 
-bool TSkinData::ReadSkin(const std::string& tempDirectory) {
+bool TSkinData::ReadSkin() {
   TSkinReader reader;
   TMemoryStream buffer;
   if (!reader.Load(SkinStream)) return false;
@@ -205,19 +185,11 @@ bool TSkinData::ReadSkin(const std::string& tempDirectory) {
   if (!SkinDefinitionFileName(entryName)) {
     throw SkinRefusal("its definition " + PrintableName(entryName) + " has no usable file name");
   }
-  // The file gets a fresh name of the system's making, so nothing in the temporary
-  // directory is replaced or deleted whatever the skin calls its definition; the
-  // private-profile functions then read it as they read any settings file.
-  char path[MAX_PATH] = {};
-  if (GetTempFileNameA(tempDirectory.c_str(), "ksk", 0, path) == 0) {
-    throw Exception("Cannot create a temporary file in \"" + tempDirectory + "\"");
-  }
-  TemporaryFile definition(path);
-  if (!buffer.SaveToFile(definition.Path())) {
-    throw Exception("Cannot create file \"" + definition.Path() + "\"");
-  }
+  // The definition is read where it was expanded; the buffer then carries the pictures.
+  const std::string definition(reinterpret_cast<const char*>(buffer.Memory()),
+                               static_cast<std::size_t>(buffer.Size()));
   FPicturePixels = 0;
-  ParseSkinDefinition(definition.Path(), reader, buffer);
+  ParseSkinDefinition(definition, reader, buffer);
   return true;
 }
 

@@ -11,6 +11,7 @@
 #include <initializer_list>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/LittleEndian.h"
@@ -25,7 +26,6 @@ namespace korvale {
 
 class TBitmap;
 class TControl;
-class TIniFile;
 class TSkinControl;
 class TSkinReader;
 class TSkinStore;
@@ -204,8 +204,8 @@ class TSkinData : public TComponent {
   std::unique_ptr<TBitmap> IconBitmap;
 
  private:
-  bool ReadSkin(const std::string& tempDirectory);
-  void ParseSkinDefinition(const std::string& iniPath, TSkinReader& reader, TMemoryStream& buffer);
+  bool ReadSkin();
+  void ParseSkinDefinition(std::string_view definition, TSkinReader& reader, TMemoryStream& buffer);
   void LoadSkinImage(TBitmap& bitmap, const std::string& value, TSkinReader& reader,
                      TMemoryStream& buffer);
 

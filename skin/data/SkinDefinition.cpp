@@ -7,13 +7,13 @@
 
 #include "core/AsciiText.h"
 #include "core/BmpDecoder.h"
+#include "core/IniText.h"
 #include "core/IniValues.h"
 #include "core/SkinRules.h"
 #include "skin/data/BitmapTransforms.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/SkinReader.h"
 #include "toolkit/Bitmap.h"
-#include "toolkit/IniFile.h"
 
 namespace korvale {
 
@@ -22,19 +22,17 @@ namespace {
 constexpr char kPersonality[] = "Personality";
 
 // Reads keys with the definition's rules: integers in three notations with their default on
-// anything else, colour strings, and image names. The definition is read once, a section
-// per call, since a skin asks for hundreds of keys and each private-profile read parses the
-// whole file again; a lookup answers what a read of that key would.
+// anything else, colour strings, and image names. The text is read once, by the rules of the
+// system's private-profile functions, and a lookup answers what a read of that key would.
 class DefinitionKeys {
  public:
-  explicit DefinitionKeys(const std::string& path) {
-    const TIniFile ini(path);
-    sections_ = ini.ReadSections();
-    for (const std::string& section : sections_) {
+  explicit DefinitionKeys(std::string_view text) {
+    for (IniSection& section : ParseIniSections(text)) {
+      sections_.push_back(section.name);
       // A repeated section name reads as its first section, as a single read does.
-      const auto [keys, added] = values_.try_emplace(AsciiLower(section));
+      const auto [keys, added] = values_.try_emplace(AsciiLower(section.name));
       if (!added) continue;
-      for (const std::string& line : ini.ReadSectionValues(section)) {
+      for (const std::string& line : section.entries) {
         auto [key, value] = SplitIniEntry(line);
         keys->second.try_emplace(AsciiLower(key), std::move(value));
       }
@@ -86,9 +84,9 @@ void TSkinData::LoadSkinImage(TBitmap& bitmap, const std::string& value, TSkinRe
   (void)bitmap.LoadFromBytes(buffer.Memory(), static_cast<std::size_t>(buffer.Size()));
 }
 
-void TSkinData::ParseSkinDefinition(const std::string& iniPath, TSkinReader& reader,
+void TSkinData::ParseSkinDefinition(std::string_view definition, TSkinReader& reader,
                                     TMemoryStream& buffer) {
-  const DefinitionKeys keys(iniPath);
+  const DefinitionKeys keys(definition);
   const auto image = [&](TBitmap& bitmap, const std::string& section, const std::string& key) {
     LoadSkinImage(bitmap, keys.Text(section, key), reader, buffer);
   };

@@ -1,7 +1,8 @@
 // Arbitrary skin bytes on the reader's path. The first byte chooses the input: an archive as
 // the decoder would produce it, or a compressed skin stream. Either is refused with a reason,
-// or indexed with every entry inside the bytes, at most 1,001 of them, and definition names
-// that stay inside the temporary folder.
+// or indexed with every entry inside the bytes, at most 1,001 of them, definition names that
+// are plain file names, and entries that read as INI text into trimmed, named
+// sections without comments or blank entries.
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -9,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/IniText.h"
 #include "core/Lzh.h"
 #include "core/LzhEncoder.h"
 #include "core/SkinArchive.h"
@@ -36,6 +38,11 @@ void CheckIndex(std::span<const std::uint8_t> archive, const korvale::SkinArchiv
     if (const auto name = SkinDefinitionFileName(index.names[i])) {
       Check(!name->empty() && *name != "." && *name != "..");
       Check(name->find_first_of(std::string_view("\\/:\0", 4)) == std::string::npos);
+    }
+    const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    for (const IniSection& section : ParseIniSections(text)) {
+      Check(!section.name.empty() && section.name.front() != ' ' && section.name.back() != ' ');
+      for (const std::string& entry : section.entries) Check(!entry.empty() && entry.front() != ';');
     }
   }
 }

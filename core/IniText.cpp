@@ -1,0 +1,54 @@
+#include "core/IniText.h"
+
+namespace korvale {
+
+namespace {
+
+// The profile reader's blanks, end-of-file mark included.
+bool IsProfileBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r' || c == '\x1a';
+}
+
+std::string_view Trimmed(std::string_view text) {
+  while (!text.empty() && IsProfileBlank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsProfileBlank(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+}  // namespace
+
+std::vector<IniSection> ParseIniSections(std::string_view text) {
+  std::vector<IniSection> sections;
+  // Lines outside a named section (before the first, or under "[]") are read but not listed.
+  bool named = false;
+  while (!text.empty()) {
+    const std::size_t end = text.find_first_of("\r\n");
+    const std::string_view line = Trimmed(text.substr(0, end));
+    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+    if (line.empty()) continue;
+    if (line.front() == '[') {
+      // The name runs to the line's last "]", blanks trimmed; a header without one reads as an
+      // entry.
+      const std::size_t close = line.rfind(']');
+      if (close != std::string_view::npos) {
+        const std::string_view name = Trimmed(line.substr(1, close - 1));
+        named = !name.empty();
+        if (named) sections.push_back({std::string(name), {}});
+        continue;
+      }
+    }
+    if (!named || line.front() == ';') continue;
+    const std::size_t equals = line.find('=');
+    if (equals == std::string_view::npos) {
+      sections.back().entries.emplace_back(line);
+    } else {
+      std::string entry(Trimmed(line.substr(0, equals)));
+      entry += '=';
+      entry += Trimmed(line.substr(equals + 1));
+      sections.back().entries.push_back(std::move(entry));
+    }
+  }
+  return sections;
+}
+
+}  // namespace korvale
