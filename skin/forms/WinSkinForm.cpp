@@ -322,12 +322,32 @@ void TWinSkinForm::FitFrame(bool reapply) {
       width = needed;
     }
   }
-  SetWindowPos(FHandle, nullptr, 0, 0, width, height, SWP_FRAMECHANGED | SWP_NOZORDER | SWP_NOMOVE);
+  SetWindowPos(FHandle, nullptr, 0, 0, width, height, SWP_FRAMECHANGED | SWP_NOZORDER | SWP_NOMOVE | DeferredRedraw());
 }
 
 void TWinSkinForm::RefreshFrame() {
   SetWindowPos(FHandle, nullptr, 0, 0, 0, 0,
-               SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+               SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED | DeferredRedraw());
+}
+
+// Fits the frame to the skin and cuts its region as one change. Each step alone repaints the
+// whole window at once under some systems, erasing every child (a flicker, and most of a skin
+// switch's time): both are made without redrawing, and the window is invalidated once for
+// its next paint.
+void TWinSkinForm::Reframe(bool reapply) {
+  FDeferRedraw = true;
+  try {
+    FitFrame(reapply);
+    FSkinState = 1;
+    // The region's own frame change would erase at once what the fitting invalidated.
+    RedrawWindow(FHandle, nullptr, nullptr, RDW_VALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
+    UpdateRegion();
+  } catch (...) {
+    FDeferRedraw = false;
+    throw;
+  }
+  FDeferRedraw = false;
+  RedrawWindow(FHandle, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 // ------------------------------------------------------------------ skin changes
@@ -343,14 +363,12 @@ void TWinSkinForm::ApplySkin() {
   FSkinState = 3;
   // The region is the old skin's even where the window keeps its size.
   FRegionWidth = FRegionHeight = 0;
-  if (FrameSkinningOn()) {
-    FitFrame(true);
-    FSkinState = 1;
-    UpdateRegion();
-  }
+  const bool reframed = FrameSkinningOn();
+  if (reframed) Reframe(true);
   FSkinState = 1;
   SkinPopupMenus(true);
-  if (FWindowProc.Attached()) PaintFrame();
+  // A reframed window is painted whole at its next paint.
+  if (!reframed && FWindowProc.Attached()) PaintFrame();
 }
 
 void TWinSkinForm::RestoreWindow() {

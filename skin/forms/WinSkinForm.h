@@ -128,6 +128,7 @@ class TWinSkinForm : public TComponent {
 
   void MakeIcon();
   void FitFrame(bool reapply);
+  void Reframe(bool reapply);
   void OnSize(WPARAM wParam, LPARAM lParam, LRESULT& result);
   void OnGetMinMaxInfo(WPARAM wParam, LPARAM lParam, LRESULT& result);
   LRESULT OnNcCalcSize(WPARAM wParam, LPARAM lParam);
@@ -172,6 +173,7 @@ class TWinSkinForm : public TComponent {
   int WindowWidth() const { return FWindowRect.right - FWindowRect.left; }
   int WindowHeight() const { return FWindowRect.bottom - FWindowRect.top; }
   void ReadWindowRect() { GetWindowRect(FHandle, &FWindowRect); }
+  UINT DeferredRedraw() const { return FDeferRedraw ? SWP_NOREDRAW | SWP_DEFERERASE : 0; }
 
   TWndMethod FOldFormProc;
   TWindowSubclass FWindowProc;
@@ -215,6 +217,8 @@ class TWinSkinForm : public TComponent {
   std::unique_ptr<TBitmap> FTitleBitmap;
   int FRegionWidth = 0;
   int FRegionHeight = 0;
+  // Set while the frame is fitted and the region cut as one change, painted once afterwards.
+  bool FDeferRedraw = false;
   bool FWindowActive = true;
   int FKind = 0;
   int FBorderKind = 3;

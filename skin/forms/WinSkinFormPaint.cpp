@@ -128,7 +128,7 @@ void TWinSkinForm::UpdateRegion() {
     }
   }
   // The system owns a region once it is set on the window.
-  SetWindowRgn(FHandle, region.release(), TRUE);
+  SetWindowRgn(FHandle, region.release(), !FDeferRedraw);
   FHasRegion = true;
 }
 

@@ -110,9 +110,7 @@ bool TWinSkinForm::SecondStage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& 
           RefreshFrame();
         } else if (!IsMinimized() && FBorderKind != 2) {
           FSkinState = 5;
-          FitFrame(false);
-          FSkinState = 1;
-          UpdateRegion();
+          Reframe(false);
         }
       }
       FSkinState = 1;

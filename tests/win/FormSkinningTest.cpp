@@ -21,6 +21,7 @@
 #include "skin/data/SkinStore.h"
 #include "skin/forms/SkinManager.h"
 #include "skin/forms/WinSkinForm.h"
+#include "tests/support/MessageRecorder.h"
 #include "tests/support/ProgramFolder.h"
 #include "tests/support/WinTestSupport.h"
 #include "tests/support/skin/SkinActionWait.h"
@@ -201,6 +202,26 @@ TEST_F(FormSkinning, TheMainWindowsControlsAreSkinnedInEverySkinAndGivenBackAfte
   EXPECT_TRUE(main_->Button1->WindowProc == TWndMethod(static_cast<TControl*>(main_->Button1), &TControl::WndProc));
   EXPECT_TRUE(main_->loggingcheck->WindowProc ==
               TWndMethod(static_cast<TControl*>(main_->loggingcheck), &TControl::WndProc));
+}
+
+// A switch fits the frame and cuts the region without repainting: applying the skin erases
+// no window, and the window is erased once, at the paint that follows, so it does not flicker.
+TEST_F(FormSkinning, ASkinSwitchErasesTheWindowOnceAtItsNextPaint) {
+  const HWND main = main_->Handle();
+  MessageRecorder recorder([main](HWND window) { return window == main || IsChild(main, window); });
+  const auto erased = [&](HWND only) {
+    return std::count_if(recorder.Messages().begin(), recorder.Messages().end(), [&](const RecordedMessage& m) {
+      return m.message == WM_ERASEBKGND && (!only || m.window == only);
+    });
+  };
+  for (int n = 0; n < kSkinCount; ++n) {
+    Skin().LoadFromStore(main_->SkinStore1, n);
+    recorder.Clear();
+    SkinManager()->DoPendingAction();
+    EXPECT_EQ(erased(nullptr), 0) << "skin " << n;
+    ASSERT_TRUE(WaitFor([] { MSG msg; return !PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE); }));
+    EXPECT_EQ(erased(main), 1) << "skin " << n;
+  }
 }
 
 TEST_F(FormSkinning, ASizeableFormTakesEachSkinsFrameOnce) {
