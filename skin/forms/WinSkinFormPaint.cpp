@@ -7,6 +7,7 @@
 #include "skin/paint/FramePaint.h"
 #include "skin/paint/TransparentBlit.h"
 #include "toolkit/GdiHandles.h"
+#include "skin/forms/MenuTracking.h"
 #include "skin/forms/WinSkinForm.h"
 #include "skin/forms/WinSkinMenu.h"
 
@@ -51,6 +52,14 @@ void TWinSkinForm::PaintFrame(HDC given) {
   } catch (const std::exception&) {
   }
   FHotSpot = nullptr;
+  // The bar button whose drop-down is open keeps its highlight: opened from the keyboard,
+  // no pointer comes over it to bring the highlight back.
+  const TMenuTrackingState& tracking = MenuTracking();
+  if (FMenuTracking && FMenuBar && tracking.TrackingForm == this) {
+    const auto& buttons = FMenuBar->Buttons();
+    if (tracking.TrackingIndex >= 0 && tracking.TrackingIndex < static_cast<int>(buttons.size()))
+      buttons[static_cast<std::size_t>(tracking.TrackingIndex)]->MouseEnter();
+  }
 }
 
 void TWinSkinForm::PaintTitle(HDC dc) {

@@ -355,8 +355,10 @@ TEST_F(MenuSkinning, ArrowKeysAndThePointerMoveBetweenDropDownsAndWrap) {
   steps.push_back({[] { return Showing(3); }, [] { PressKey(VK_ESCAPE); }});
   ASSERT_TRUE(PlayFromButton(0, steps));
   // Alt with the accelerator of "&Options" opens that drop-down; the application's loop
-  // turns the key into the form's dialog char, as in the program.
+  // turns the key into the form's dialog char, as in the program. Its bar button keeps the
+  // highlight while the drop-down is open, though no pointer is over it.
   bool shown = false;
+  std::uint32_t edge = 0;
   ASSERT_TRUE(Play(
       [&] {
         PressChord(VK_MENU, 'O');
@@ -365,8 +367,11 @@ TEST_F(MenuSkinning, ArrowKeysAndThePointerMoveBetweenDropDownsAndWrap) {
       {{[] { return Showing(2); },
         [&] {
           shown = true;
+          const RECT& r = Button(2).FRect;
+          edge = CaptureWindow(Window(), false).At(r.left, (r.top + r.bottom) / 2);
           PressKey(VK_ESCAPE);
         }}}));
+  EXPECT_EQ(edge, Rgb(Skin().ColorButtonHilight));
   const TMenuTrackingState& tracking = MenuTracking();
   EXPECT_FALSE(tracking.FilterHook);
   EXPECT_EQ(tracking.TrackingIndex, -1);
