@@ -5,6 +5,7 @@
 
 #include "toolkit/Canvas.h"
 #include "toolkit/Exception.h"
+#include "toolkit/GdiHandles.h"
 #include "toolkit/ImageList.h"
 
 namespace korvale {
@@ -58,26 +59,20 @@ void ClearNativeItems(HMENU menu) {
 
 void DrawCheckMark(HDC dc, const RECT& box, COLORREF color) {
   constexpr WORD kCheckBitmap = 32760;  // OBM_CHECK, an OEM resource of the system
-  HBITMAP mark = LoadBitmapA(nullptr, MAKEINTRESOURCEA(kCheckBitmap));
-  if (!mark) return;
+  const UniqueBitmap mark(LoadBitmapA(nullptr, MAKEINTRESOURCEA(kCheckBitmap)));
+  const UniqueDC source(CreateCompatibleDC(dc));
+  if (!mark || !source) return;
   BITMAP info{};
-  GetObjectA(mark, sizeof info, &info);
-  HDC source = CreateCompatibleDC(dc);
-  HGDIOBJ oldBitmap = SelectObject(source, mark);
-  HBRUSH brush = CreateSolidBrush(color);
-  HGDIOBJ oldBrush = SelectObject(dc, brush);
-  const COLORREF oldText = SetTextColor(dc, RGB(0, 0, 0));
-  const COLORREF oldBack = SetBkColor(dc, RGB(255, 255, 255));
+  GetObjectA(mark.get(), sizeof info, &info);
+  const UniqueBrush brush(CreateSolidBrush(color));
+  const SelectGuard markIn(source.get(), mark.get());
+  const SavedDC saved(dc);
+  SelectObject(dc, brush.get());
+  SetTextColor(dc, RGB(0, 0, 0));
+  SetBkColor(dc, RGB(255, 255, 255));
   const int x = box.left + (box.right - box.left - info.bmWidth) / 2 + 1;
   const int y = box.top + (box.bottom - box.top - info.bmHeight) / 2 + 1;
-  BitBlt(dc, x, y, info.bmWidth, info.bmHeight, source, 0, 0, 0x00B8074A);  // brush where black
-  SetTextColor(dc, oldText);
-  SetBkColor(dc, oldBack);
-  SelectObject(dc, oldBrush);
-  DeleteObject(brush);
-  SelectObject(source, oldBitmap);
-  DeleteDC(source);
-  DeleteObject(mark);
+  BitBlt(dc, x, y, info.bmWidth, info.bmHeight, source.get(), 0, 0, 0x00B8074A);  // brush where black
 }
 
 TMenuItem::TMenuItem(TComponent* owner) : TComponent(owner) { command_ = AllocateCommand(this); }
