@@ -13,7 +13,9 @@ void TCustomComboBox::CreateParams(TCreateParams& params) {
   params.baseClass = "COMBOBOX";
   params.style |= WS_VSCROLL | CBS_AUTOHSCROLL;
   switch (style_) {
-    case TComboBoxStyle::csSimple: params.style |= CBS_SIMPLE; break;
+    // The list fills the height below the edit; rounded down to whole items, it would leave a
+    // strip that nothing paints.
+    case TComboBoxStyle::csSimple: params.style |= CBS_SIMPLE | CBS_NOINTEGRALHEIGHT; break;
     case TComboBoxStyle::csDropDownList: params.style |= CBS_DROPDOWNLIST; break;
     case TComboBoxStyle::csDropDown: params.style |= CBS_DROPDOWN; break;
   }

@@ -8,6 +8,7 @@
 
 #include "tests/support/WinTestSupport.h"
 #include "tests/win/ToolkitTestForm.h"
+#include "toolkit/ComboBox.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/Screen.h"
 
@@ -354,6 +355,22 @@ TEST_F(ToolkitForm, ScreenshotLooksLikeADialog) {
   if (const char* path = std::getenv("KORVALE_SCREENSHOT")) {
     SaveCapture(CaptureWindow(form->Handle(), false), path);
   }
+}
+
+// A simple combo box is its edit over its list, whatever its height: no strip below the list
+// is left unpainted.
+TEST(ToolkitControls, SimpleComboBoxListFillsItsHeight) {
+  std::unique_ptr<TForm> owner(TForm::Create<TForm>(static_cast<TComponent*>(nullptr)));
+  owner->SetBounds(100, 100, 200, 160);
+  auto* combo = new TComboBox(owner.get());
+  combo->SetParent(owner.get());
+  combo->SetStyle(TComboBoxStyle::csSimple);
+  combo->SetBounds(8, 8, 145, 97);
+  owner->Show();
+  AppPump(200);
+  const PixelBuffer shot = CaptureWindow(combo->Handle(), false);
+  const COLORREF window = GetSysColor(COLOR_WINDOW);
+  EXPECT_EQ(shot.At(shot.width / 2, shot.height - 3), (GetRValue(window) << 16) | (GetGValue(window) << 8) | GetBValue(window));
 }
 
 // The plain message dialog: class "TMessageForm", the application title as caption, owned
