@@ -322,18 +322,19 @@ void TWinSkinForm::FitFrame(bool reapply) {
       width = needed;
     }
   }
-  SetWindowPos(FHandle, nullptr, 0, 0, width, height, SWP_FRAMECHANGED | SWP_NOZORDER | SWP_NOMOVE | DeferredRedraw());
+  SetWindowPos(FHandle, nullptr, 0, 0, width, height, SWP_FRAMECHANGED | SWP_NOZORDER | SWP_NOMOVE | DeferredErase());
 }
 
 void TWinSkinForm::RefreshFrame() {
   SetWindowPos(FHandle, nullptr, 0, 0, 0, 0,
-               SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED | DeferredRedraw());
+               SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED | DeferredErase());
 }
 
-// Fits the frame to the skin and cuts its region as one change. Each step alone repaints the
-// whole window at once under some systems, erasing every child (a flicker, and most of a skin
-// switch's time): both are made without redrawing, and the window is invalidated once for
-// its next paint.
+// Fits the frame to the skin and cuts its region as one change. Each step alone erases the
+// whole window at once under some systems, every child included (a flicker, and most of a
+// skin switch's time): the fitting defers its erasing, the region is set without a redraw,
+// and the window is invalidated once for its next paint. The system still repaints what the
+// window uncovers around it.
 void TWinSkinForm::Reframe(bool reapply) {
   FDeferRedraw = true;
   try {

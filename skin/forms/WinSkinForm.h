@@ -173,7 +173,7 @@ class TWinSkinForm : public TComponent {
   int WindowWidth() const { return FWindowRect.right - FWindowRect.left; }
   int WindowHeight() const { return FWindowRect.bottom - FWindowRect.top; }
   void ReadWindowRect() { GetWindowRect(FHandle, &FWindowRect); }
-  UINT DeferredRedraw() const { return FDeferRedraw ? SWP_NOREDRAW | SWP_DEFERERASE : 0; }
+  UINT DeferredErase() const { return FDeferRedraw ? SWP_DEFERERASE : 0; }
 
   TWndMethod FOldFormProc;
   TWindowSubclass FWindowProc;
@@ -217,7 +217,7 @@ class TWinSkinForm : public TComponent {
   std::unique_ptr<TBitmap> FTitleBitmap;
   int FRegionWidth = 0;
   int FRegionHeight = 0;
-  // Set while the frame is fitted and the region cut as one change, painted once afterwards.
+  // Set while the frame is fitted and the region cut as one change, erased once afterwards.
   bool FDeferRedraw = false;
   bool FWindowActive = true;
   int FKind = 0;
