@@ -15,7 +15,8 @@ struct IniSection {
 
 // The named sections of an INI text in file order, repeats included, read by the rules of the
 // system's private-profile functions, so a definition held in memory answers as the same text
-// in a file would. Lines before the first section belong to no named section.
+// in a file would. Lines before the first section belong to no named section. A UTF-8 or
+// UTF-16 byte-order mark is honoured; characters beyond ASCII in UTF-16 text read as "?".
 std::vector<IniSection> ParseIniSections(std::string_view text);
 
 }  // namespace korvale

@@ -39,34 +39,39 @@ TEST(IniFile, ReadsValuesWithTheirDefaults) {
 // The text read in memory lists the sections and their entries as the system's profile
 // functions list them from the same file, and each listed entry, split, answers as a read of
 // that key alone does: blanks, quotes, repeated keys and sections, lines without "=",
-// comments, stray text before the first section, headers without "]", bare carriage returns.
+// comments, stray text before the first section, headers without "]", bare carriage returns;
+// in ANSI, in UTF-8 after its mark and in UTF-16 after its mark.
 TEST(IniFile, TextReadInMemoryAnswersAsTheProfileFunctions) {
-  const std::string text =
+  const std::string ansi =
       "stray=before\r\n[Frame]\r\n  Image = frame.bmp  \r\nTile=\"1\"\r\nName='a b'\r\nHalf=\"x\r\nOne=\"\r\n"
       "Empty=\"\"\r\nBare\r\nImage=second.bmp\r\nmixedCase=7\r\n;Note=ignored\r\n\r\n  \t \r\n"
       "[Broken\r\n\tTabbed\t=\tv\t\r\n[frame]\r\nExtra=1\r\n[ Spaced ] trailing\n"
       "Key = a = b\rCr=only\n[]\nInEmpty=1\n[Last]]\nEnd=\n=nameless\x1a";
-  TempFolder folder;
-  folder.Write("d.ini", text);
-  const TIniFile ini(folder.File("d.ini"));
-  const std::vector<IniSection> parsed = ParseIniSections(text);
-  std::vector<std::string> names;
-  for (const IniSection& section : parsed) names.push_back(section.name);
-  ASSERT_EQ(names, ini.ReadSections());
-  int compared = 0;
-  std::set<std::string> seen;
-  for (const IniSection& section : parsed) {
-    // A repeated section reads as its first.
-    if (!seen.insert(AsciiLower(section.name)).second) continue;
-    EXPECT_EQ(section.entries, ini.ReadSectionValues(section.name)) << section.name;
-    std::map<std::string, std::string> split;
-    for (const std::string& line : section.entries) split.insert(SplitIniEntry(line));
-    for (const std::string& key : ini.ReadSection(section.name)) {
-      EXPECT_EQ(split.at(key), ini.ReadString(section.name, key, "<absent>")) << section.name << "." << key;
-      ++compared;
+  std::string utf16 = "\xFF\xFE";
+  for (const char c : ansi) utf16 += {c, '\0'};
+  for (const std::string& text : {ansi, "\xEF\xBB\xBF" + ansi, utf16}) {
+    TempFolder folder;
+    folder.Write("d.ini", text);
+    const TIniFile ini(folder.File("d.ini"));
+    const std::vector<IniSection> parsed = ParseIniSections(text);
+    std::vector<std::string> names;
+    for (const IniSection& section : parsed) names.push_back(section.name);
+    ASSERT_EQ(names, ini.ReadSections()) << text.substr(0, 3);
+    int compared = 0;
+    std::set<std::string> seen;
+    for (const IniSection& section : parsed) {
+      // A repeated section reads as its first.
+      if (!seen.insert(AsciiLower(section.name)).second) continue;
+      EXPECT_EQ(section.entries, ini.ReadSectionValues(section.name)) << section.name;
+      std::map<std::string, std::string> split;
+      for (const std::string& line : section.entries) split.insert(SplitIniEntry(line));
+      for (const std::string& key : ini.ReadSection(section.name)) {
+        EXPECT_EQ(split.at(key), ini.ReadString(section.name, key, "<absent>")) << section.name << "." << key;
+        ++compared;
+      }
     }
+    EXPECT_GE(compared, 12);
   }
-  EXPECT_GE(compared, 12);
 }
 
 TEST(IniFile, WritesKeepOtherContentAndReadBack) {
