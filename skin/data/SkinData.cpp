@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include <new>
-#include <utility>
 
 #include "core/LittleEndian.h"
 #include "core/SkinRules.h"
@@ -12,7 +11,6 @@
 #include "skin/data/SkinReader.h"
 #include "skin/data/SkinStore.h"
 #include "toolkit/Bitmap.h"
-#include "toolkit/Exception.h"
 #include "toolkit/Form.h"
 
 namespace korvale {
