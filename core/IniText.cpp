@@ -15,12 +15,9 @@ std::string_view Trimmed(std::string_view text) {
   return text;
 }
 
-// The text without its byte-order mark, as the profile reader takes it: UTF-8 is read past
-// its mark, UTF-16 in either byte order is narrowed, characters beyond ASCII read as "?".
-std::string Unmarked(std::string_view text) {
-  if (text.starts_with("\xEF\xBB\xBF")) return std::string(text.substr(3));
-  const bool little = text.starts_with("\xFF\xFE"), big = text.starts_with("\xFE\xFF");
-  if (!little && !big) return std::string(text);
+// UTF-16 text after its byte-order mark, narrowed as the profile reader takes it: characters
+// beyond ASCII read as "?".
+std::string NarrowedUtf16(std::string_view text, bool little) {
   std::string narrow;
   for (std::size_t i = 2; i + 1 < text.size(); i += 2) {
     const auto low = static_cast<unsigned char>(text[little ? i : i + 1]);
@@ -32,9 +29,15 @@ std::string Unmarked(std::string_view text) {
 
 }  // namespace
 
-std::vector<IniSection> ParseIniSections(std::string_view marked) {
-  const std::string unmarked = Unmarked(marked);
-  std::string_view text = unmarked;
+std::vector<IniSection> ParseIniSections(std::string_view text) {
+  // A byte-order mark names the encoding: UTF-8 is read past it, UTF-16 is narrowed.
+  std::string narrowed;
+  if (text.starts_with("\xEF\xBB\xBF")) {
+    text.remove_prefix(3);
+  } else if (text.starts_with("\xFF\xFE") || text.starts_with("\xFE\xFF")) {
+    narrowed = NarrowedUtf16(text, text[0] == '\xFF');
+    text = narrowed;
+  }
   std::vector<IniSection> sections;
   // Lines outside a named section (before the first, or under "[]") are read but not listed.
   bool named = false;

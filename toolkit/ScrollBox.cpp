@@ -58,22 +58,13 @@ void TScrollBox::Scroll(int bar, int code) {
 }
 
 void TScrollBox::WndProc(TMessage& message) {
-  switch (message.Msg) {
-    case WM_HSCROLL:
-    case WM_VSCROLL:
-      // A scroll-bar control's notice (LParam its window) is reflected to it as usual.
-      if (message.LParam) break;
-      Scroll(message.Msg == WM_HSCROLL ? SB_HORZ : SB_VERT, LOWORD(message.WParam));
-      message.Result = 0;
-      return;
-    case WM_SIZE:
-      TWinControl::WndProc(message);
-      UpdateScrollRange();
-      return;
-    default:
-      break;
+  if (const std::optional<int> bar = OwnScrollBar(message.Msg, message.LParam)) {
+    Scroll(*bar, LOWORD(message.WParam));
+    message.Result = 0;
+    return;
   }
   TWinControl::WndProc(message);
+  if (message.Msg == WM_SIZE) UpdateScrollRange();
 }
 
 }  // namespace korvale

@@ -9,7 +9,6 @@
 
 #include "core/FieldGeometry.h"
 #include "core/SoftBlit.h"
-#include "tests/support/GuiObjectCounts.h"
 #include "tests/support/PixelOracle.h"
 #include "tests/support/PointerInput.h"
 #include "tests/win/SkinGallery.h"
@@ -200,26 +199,6 @@ TEST_P(SkinnedBars, ComboButtonFollowsTheStateAndASimpleComboStaysNative) {
 }
 
 INSTANTIATE_TEST_SUITE_P(SixSkins, SkinnedBars, ::testing::Range(0, 6));
-
-class SkinnedBarsRounds : public SkinnedBars {
- protected:
-  void SetUp() override {}
-};
-
-TEST_F(SkinnedBarsRounds, CreateSkinAndDestroyLeaveNoObjects) {
-  const auto round = [this](int index) {
-    Make(index);
-    Skin();
-    for (TWinControl* control : {static_cast<TWinControl*>(bar), static_cast<TWinControl*>(status),
-                                 static_cast<TWinControl*>(combo)})
-      (void)Shot(control);
-    TearDown();
-  };
-  round(1);
-  const GuiObjectCounts before = CountGuiObjects();
-  for (int i = 0; i < 25; ++i) round((i + 2) % 6);  // the last round's skin is the first's
-  EXPECT_EQ(CountGuiObjects(), before);
-}
 
 }  // namespace
 }  // namespace korvale::testing

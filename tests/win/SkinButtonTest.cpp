@@ -2,6 +2,10 @@
 // bundled skins, their mouse and key behaviour, and what skinning leaves behind.
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <string>
+#include <vector>
+
 #include "skin/controls/SkinCheckBox.h"
 #include "tests/support/PixelOracle.h"
 #include "tests/win/SkinGallery.h"
@@ -9,6 +13,7 @@
 #include "toolkit/BitBtn.h"
 #include "toolkit/Button.h"
 #include "toolkit/CheckBox.h"
+#include "toolkit/ListView.h"
 #include "toolkit/SpeedButton.h"
 
 namespace korvale::testing {
@@ -242,21 +247,27 @@ TEST(SkinnedMessageBox, BareButtonsAreSkinnedAndOkStillCloses) {
   list.PurgeDestroyed();
 }
 
+// Every control family of the gallery, skinned in each skin in turn, painted whole (frames
+// and bars included) and destroyed, every other round after unskinning and otherwise while
+// still skinned: nothing is left behind. The lists hold enough lines for both of their bars.
 TEST(SkinnedGalleryLeaks, CreateSkinDestroyRoundsLeaveObjectCountsAlone) {
-  TSkinData skin(nullptr);
-  LoadBundledSkin(skin, 5);
-  const auto round = [&] {
+  std::vector<std::unique_ptr<TSkinData>> skins;
+  for (int i = 0; i < 6; ++i) LoadBundledSkin(*skins.emplace_back(std::make_unique<TSkinData>(nullptr)), i);
+  const auto round = [&](int index) {
     TTestSkinnerHost host;
     auto* form = TForm::Create<TGalleryForm>(&Application());
+    for (const char* list : {"ListView1", "ListView2"})
+      form->Find<TListView>(list)->AddItems(std::vector<std::vector<std::string>>(40, {"Line"}));
     form->Show();
-    TControlDispatch(host, skin).SkinComponents(*form);
-    UpdateWindow(form->Handle());
+    TControlDispatch(host, *skins[static_cast<std::size_t>(index)]).SkinComponents(*form);
+    RedrawWindow(form->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    if (index % 2) host.UnskinAll();
     delete form;
     WaitFor([] { return false; }, std::chrono::milliseconds(0));
   };
-  round();
+  for (int i = 0; i < 6; ++i) round(i);  // each skin's pictures make their drawing objects once
   const GuiObjectCounts before = CountGuiObjects();
-  for (int i = 0; i < 25; ++i) round();
+  for (int i = 0; i < 25; ++i) round(i % 6);
   EXPECT_EQ(CountGuiObjects(), before);
 }
 

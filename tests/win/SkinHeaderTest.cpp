@@ -12,7 +12,6 @@
 #include "core/SoftBlit.h"
 #include "skin/controls/SkinHeader.h"
 #include "skin/controls/SkinListView.h"
-#include "tests/support/GuiObjectCounts.h"
 #include "tests/support/PixelOracle.h"
 #include "tests/support/PointerInput.h"
 #include "tests/win/SkinGallery.h"
@@ -228,46 +227,6 @@ TEST_P(SkinnedHeader, AListViewGetsSkinnedBarsAndHeaderOneWithoutAHeaderOnlyBars
 }
 
 INSTANTIATE_TEST_SUITE_P(SixSkins, SkinnedHeader, ::testing::Range(0, 6));
-
-class SkinnedHeaderRounds : public SkinnedHeader {
- protected:
-  void SetUp() override {}
-};
-
-TEST_F(SkinnedHeaderRounds, CreateSkinAndDestroyLeaveNoObjects) {
-  std::vector<std::unique_ptr<TSkinData>> skins;
-  for (int i = 0; i < 6; ++i) LoadBundledSkin(*skins.emplace_back(std::make_unique<TSkinData>(nullptr)), i);
-  const auto round = [&](int index) {
-    TSkinData& data = *skins[static_cast<size_t>(index)];
-    TTestSkinnerHost list;
-    auto* header = new THeaderControl(form);
-    header->SetParent(form);
-    header->SetBounds(488, 16, 224, 20);
-    header->AddSection("Name", 100);
-    std::vector<TListView*> views;
-    for (bool showHeader : {true, false}) {
-      auto* view = new TListView(form);
-      view->SetShowColumnHeaders(showHeader);
-      view->AddColumn("Server", 300);
-      view->AddItems(std::vector<std::vector<std::string>>(40, {"Line"}));
-      view->SetBounds(showHeader ? 488 : 604, 40, 108, 130);
-      view->SetParent(form);
-      views.push_back(view);
-    }
-    for (TWinControl* control : {static_cast<TWinControl*>(header), static_cast<TWinControl*>(views[0]),
-                                 static_cast<TWinControl*>(views[1])}) {
-      TControlDispatch(list, data).SkinComponent(*control, *form);
-      (void)WholeShot(control->Handle());
-    }
-    list.UnskinAll();
-    delete header;
-    for (TListView* view : views) delete view;
-  };
-  for (int i = 0; i < 6; ++i) round(i);  // each skin's pictures make their drawing objects once
-  const GuiObjectCounts before = CountGuiObjects();
-  for (int i = 0; i < 25; ++i) round(i % 6);
-  EXPECT_EQ(CountGuiObjects(), before);
-}
 
 }  // namespace
 }  // namespace korvale::testing
